@@ -1,0 +1,90 @@
+# Shared steps of the end-to-end tests: a private Xvfb, a temporary program
+# folder holding a copy of the real program, and xdotool to play it.
+# Source this file, then call the functions; xgame_cleanup runs on exit.
+
+set -euo pipefail
+
+XGAME_DIR=""
+XGAME_XVFB_PID=""
+XGAME_PID=""
+
+xgame_cleanup() {
+    [ -n "$XGAME_PID" ] && kill "$XGAME_PID" 2>/dev/null || true
+    [ -n "$XGAME_XVFB_PID" ] && kill "$XGAME_XVFB_PID" 2>/dev/null || true
+    [ -n "$XGAME_DIR" ] && rm -rf "$XGAME_DIR"
+}
+trap xgame_cleanup EXIT
+
+xgame_start_display() {
+    local fdfile
+    fdfile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
+    XGAME_XVFB_PID=$!
+    for _ in $(seq 100); do
+        [ -s "$fdfile" ] && break
+        sleep 0.1
+    done
+    export DISPLAY=":$(head -n1 "$fdfile")"
+    rm -f "$fdfile"
+    unset QT_QPA_PLATFORM
+}
+
+# $1: the built program; copies it (and any assets beside it) into a fresh folder.
+xgame_make_folder() {
+    local program=$1
+    XGAME_DIR=$(mktemp -d)
+    cp "$program" "$XGAME_DIR/"
+    local built
+    built=$(dirname "$program")
+    for assets in card sound; do
+        if [ -d "$built/$assets" ]; then
+            cp -r "$built/$assets" "$XGAME_DIR/"
+        fi
+    done
+    XGAME_PROGRAM="$XGAME_DIR/$(basename "$program")"
+}
+
+xgame_start() {
+    "$XGAME_PROGRAM" &
+    XGAME_PID=$!
+}
+
+# Waits for the window named $1 and prints its id.
+xgame_wait_window() {
+    local id=""
+    for _ in $(seq 300); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    [ -n "$id" ] || { echo "window '$1' never appeared" >&2; return 1; }
+    echo "$id"
+}
+
+# Presses keys in the window $1, one after the other.
+xgame_keys() {
+    local window=$1
+    shift
+    # No window manager runs here: focus the window and type through XTEST,
+    # since the toolkit ignores synthetic events sent to a window.
+    xdotool windowfocus --sync "$window"
+    for key in "$@"; do
+        xdotool key "$key"
+        sleep 0.3
+    done
+}
+
+# Waits for the program to end by itself and returns its exit status.
+xgame_wait_exit() {
+    local status=0
+    for _ in $(seq 300); do
+        if ! kill -0 "$XGAME_PID" 2>/dev/null; then
+            wait "$XGAME_PID" || status=$?
+            XGAME_PID=""
+            return "$status"
+        fi
+        sleep 0.1
+    done
+    echo "the program did not end" >&2
+    return 124
+}
