@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// Poker.ini: the program folder, the default file, one-value reads and writes,
+// and the numbers the game keeps between runs.
+namespace basIniProc {
+
+inline std::string strAppPath;
+
+inline std::int32_t lngCoin = 0;
+inline std::int32_t lngTotalGet = 0;
+inline std::int32_t lngTotalPut = 0;
+inline std::array<std::int32_t, 9> lngPlayData{};
+inline std::int32_t lngMaxDoubleCnt = 0;
+inline std::int32_t lngMaxDoubleWin = 0;
+inline std::int16_t intGameSpeed = 200;
+inline std::int32_t lngBackColor = 32768;
+
+void InitIniFile();
+std::string GetIni(const std::string& section, const std::string& key);
+void WriteIni(const std::string& section, const std::string& key, const std::string& value);
+void LoadCoinData();
+void SaveCoinData();
+void LoadGameSpeed();
+void LoadBackColor();
+void SplitColor(std::int32_t color, std::int16_t& red, std::int16_t& green, std::int16_t& blue);
+
+} // namespace basIniProc
