@@ -1,7 +1,12 @@
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <limits>
+#include <optional>
 #include <string>
+#include <vector>
 
 // The play log "vesk_poker.log" of the newest 100 games, and the scale of the coin
 // graph drawn from it. Standard library only.
@@ -16,15 +21,42 @@ struct LogRecord {
     std::int32_t totalPut = 0;
 };
 
+// A point of the coin graph in the box's own units, 1/1440 inch from its top-left.
+struct GraphPoint {
+    double x = 0.0;
+    double y = 0.0;
+};
+
 inline std::int32_t lngGraphMax = 100;
 inline std::int32_t lngGraphMin = -100;
 inline std::int32_t lngLogCount = 0;
 inline double dblGraphScaleY = 0.0;
 inline double dblGraphStepX = 60.0;
 
-// Writes the record of the game that has just ended, keeping the newest 100.
+// Nearest whole number, halves to even. Out-of-range values stick at T's limits
+// instead of wrapping: a very wide box must not fold its graph back to the left.
+template <typename T> T RoundHalfEven(double value) {
+    const double limited =
+        std::clamp(std::nearbyint(value), static_cast<double>(std::numeric_limits<T>::min()),
+                   static_cast<double>(std::numeric_limits<T>::max()));
+    return static_cast<T>(limited);
+}
+
+std::string LogFilePath();
+
+// The well-formed records, oldest first; a line that does not hold six whole numbers
+// is skipped. A missing file is an empty history. Nothing (std::nullopt) when the file
+// is there but cannot be read, so that nobody mistakes it for an empty one.
+std::optional<std::vector<LogRecord>> ReadLog();
+
+// Writes the record of the game that has just ended, keeping the newest 100. A log
+// that cannot be read or replaced is left as it is, and the game goes on without it.
 void AppendLog(const LogRecord& record);
 
 void CalcGraphScale(std::int32_t H, std::int32_t W);
+
+// The yellow line at the scale of the last CalcGraphScale: from the left end of the
+// axis, (0, H / 2), one point per record.
+std::vector<GraphPoint> GraphPath(const std::vector<LogRecord>& records, std::int32_t H);
 
 } // namespace basLog
