@@ -1,18 +1,39 @@
 #include "game/frmPoker.h"
 
+#include "game/GameFont.h"
 #include "game/KeyCodes.h"
+#include "log/CoinGraph.h"
 #include "platform/QtPlatform.h"
+#include "rules/basPokerProc.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
+#include <QTimer>
+
+using namespace tablecolor;
 
 namespace {
 
 constexpr double kInnerWidth = 11880;
 constexpr double kInnerHeight = 8565;
-const QColor kTableGreen(0, 128, 0);
+constexpr double kRowPitch = 270;
+constexpr double kResultPoints = 30;
+constexpr double kMessagePoints = 20.25;
+constexpr double kHoldPoints = 15.75;
+constexpr int kMessageTick = 100;
+
+constexpr std::array<double, 5> kCardLefts{645, 2085, 3525, 4950, 6405};
+constexpr std::array<double, 5> kHoldLefts{975, 2415, 3855, 5310, 6750};
+constexpr std::array<const char*, 5> kStyleNames{"RED/BLACK(1/2)", "RED/BLACK", "HI/LOW",
+                                                 "STANDARD", "STANDARD(1/2)"};
+
+LabelLook Look(const QString& text, const QColor& fore, Qt::Alignment align = Qt::AlignLeft) {
+    return LabelLook{text, fore, std::nullopt, align, 12};
+}
 
 } // namespace
 
@@ -20,8 +41,13 @@ frmPoker::frmPoker(QWidget* parent) : QWidget(parent) {
     setWindowTitle("VESK POKER");
     setAutoFillBackground(true);
     QPalette table = palette();
-    table.setColor(QPalette::Window, kTableGreen);
+    table.setColor(QPalette::Window, kGreen);
     setPalette(table);
+    CreatePayTable();
+    CreateDoublePanel();
+    CreateTable();
+    CreateCoinDisplays();
+    CreateButtons();
     resize(platform::TwipsToPixels(kInnerWidth), platform::TwipsToPixels(kInnerHeight));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(0, 0), size());
@@ -30,11 +56,126 @@ frmPoker::frmPoker(QWidget* parent) : QWidget(parent) {
     }
     qApp->installEventFilter(this);
     Form_Load();
+    tmrMsg = new QTimer(this);
+    connect(tmrMsg, &QTimer::timeout, this, &frmPoker::tmrMsg_Timer);
+    tmrMsg->start(kMessageTick);
 }
 
-void frmPoker::Form_Load() {}
+QLabel* frmPoker::AddLabel(const LabelLook& look, TwipsRect place) {
+    auto* label = new QLabel(look.text, this);
+    label->setFont(GameFont(look.pointSize));
+    label->setAlignment(look.align | Qt::AlignTop);
+    SetForeColor(label, look.fore);
+    if (look.back) {
+        SetBackColor(label, *look.back);
+    }
+    twips.Place(label, place);
+    return label;
+}
 
-void frmPoker::Form_Unload() {}
+ClickLabel* frmPoker::AddClickLabel(const LabelLook& look, TwipsRect place) {
+    auto* label = new ClickLabel(look.text, this);
+    label->setFont(GameFont(look.pointSize));
+    label->setAlignment(look.align | Qt::AlignTop);
+    SetForeColor(label, look.fore);
+    if (look.back) {
+        SetBackColor(label, *look.back);
+    }
+    twips.Place(label, place);
+    return label;
+}
+
+// The title labels size themselves to their text in whatever face the table got.
+void frmPoker::FitToText(QLabel* label) {
+    const double pixels = QFontMetricsF(label->font()).horizontalAdvance(label->text());
+    twips.SetWidth(label, pixels * platform::TwipsPerPixel());
+}
+
+QPushButton* frmPoker::AddButton(const QString& caption, TwipsRect place,
+                                 void (frmPoker::*handler)()) {
+    auto* button = new QPushButton(caption, this);
+    twips.Place(button, place);
+    connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+    return button;
+}
+
+void frmPoker::CreatePayTable() {
+    for (std::size_t i = 0; i < lblWinName.size(); ++i) {
+        const double top = 450 + kRowPitch * static_cast<double>(i);
+        const auto code = static_cast<std::int16_t>(i);
+        lblWinName[i] = AddLabel({QString::fromStdString(basPokerProc::HandName(code)), kYellow,
+                                  kBlue, Qt::AlignLeft, 12},
+                                 {45, top, 3000, 240});
+        static constexpr std::array<int, 9> kRates{500, 100, 20, 6, 5, 4, 3, 2, 1};
+        lbl1Win[i] = AddLabel(
+            {QString::number(kRates[i]), kYellow, i == 8 ? kDarkBlue : kBlue, Qt::AlignHCenter, 12},
+            {3060, top, 1005, 240});
+    }
+}
+
+void frmPoker::CreateDoublePanel() {
+    lblDoubleStyle = AddLabel(Look("", kRed, Qt::AlignHCenter), {495, 90, 8475, 285});
+    lblWinCoinTitle = AddLabel(Look("WIN NAME", kWhite), {4275, 945, 2175, 240});
+    lblWinCoin = AddLabel(Look("0", kWhite, Qt::AlignRight), {6795, 945, 1995, 240});
+    lblDoubleCollectTitle = AddLabel(Look("COLLECTABLE COIN", kCyan), {4275, 1215, 2175, 240});
+    lblDoubleCollect = AddLabel(Look("0", kWhite, Qt::AlignRight), {6795, 1215, 1995, 240});
+    lblTryYourLuckTitle = AddLabel(Look("TRY YOUR LUCK !!", kYellow), {4275, 1485, 2175, 240});
+    lblTryYourLuck = AddLabel(Look("0", kYellow, Qt::AlignRight), {6795, 1485, 1995, 240});
+    lblLuckNo = AddLabel(Look("1", kWhite, Qt::AlignHCenter), {6435, 1485, 690, 240});
+    for (std::size_t i = 0; i < lblCoinTitle.size(); ++i) {
+        const double top = 945 + kRowPitch * static_cast<double>(i);
+        lblCoinTitle[i] = AddLabel(Look("COIN", kCyan), {8865, top, 555, 240});
+        FitToText(lblCoinTitle[i]);
+    }
+    lblDoubleManual = AddLabel(Look("", kWhite, Qt::AlignHCenter), {45, 2835, 9825, 240});
+    picGraph = new CoinGraphBox(this);
+    twips.Place(picGraph, {4230, 1800, 5145, 1000});
+}
+
+void frmPoker::CreateTable() {
+    lblResult = AddLabel({"", kYellow, std::nullopt, Qt::AlignHCenter, kResultPoints},
+                         {180, 3015, 9150, 615});
+    for (std::size_t i = 0; i < imgTable.size(); ++i) {
+        const int index = static_cast<int>(i);
+        imgTable[i] = new CardImage(this);
+        twips.Place(imgTable[i], {kCardLefts[i], 3675, 1350, 1935});
+        connect(imgTable[i], &CardImage::clicked, this, [this, index] { imgTable_Click(index); });
+        lblHold[i] = AddClickLabel({"HOLD", kOlive, std::nullopt, Qt::AlignHCenter, kHoldPoints},
+                                   {kHoldLefts[i], 5355, 1365, 315});
+        connect(lblHold[i], &ClickLabel::clicked, this, [this, index] { lblHold_Click(index); });
+        lblDblStyleName[i] = AddClickLabel({kStyleNames[i], kSilver, kBlack, Qt::AlignHCenter, 12},
+                                           {2000.0 * static_cast<double>(i), 5895, 2000, 240});
+        connect(lblDblStyleName[i], &ClickLabel::clicked, this,
+                [this, index] { lblDblStyleName_Click(index); });
+    }
+    lblSelectGame =
+        AddLabel(Look("SELECT A GAME", kRed, Qt::AlignHCenter), {3525, 6255, 1785, 240});
+}
+
+void frmPoker::CreateCoinDisplays() {
+    lblWagerTitle = AddLabel(Look("WAGER", kCyan), {135, 6255, 690, 240});
+    lblWager = AddLabel(Look("0", kWhite, Qt::AlignRight), {900, 6255, 1230, 240});
+    lblWinTitle = AddLabel(Look("WIN", kYellow), {135, 6480, 420, 240});
+    lblWin = AddLabel(Look("0", kWhite, Qt::AlignRight), {630, 6480, 1500, 240});
+    lblPaidTitle = AddLabel(Look("PAID", kYellow), {135, 6705, 555, 240});
+    lblPaid = AddLabel(Look("0", kWhite, Qt::AlignRight), {765, 6705, 1365, 240});
+    for (QLabel* title : {lblWagerTitle, lblWinTitle, lblPaidTitle}) {
+        FitToText(title);
+    }
+    lblMsg = AddLabel({"ＧＡＭＥ　ＯＶＥＲ", kRed, std::nullopt, Qt::AlignHCenter, kMessagePoints},
+                      {1635, 6480, 5730, 345});
+    lblCreditTitle = AddLabel(Look("CREDITS", kCyan, Qt::AlignRight), {7455, 6255, 1995, 240});
+    lblCredits = AddLabel(Look("0", kWhite, Qt::AlignRight), {7455, 6525, 1995, 240});
+}
+
+void frmPoker::CreateButtons() {
+    cmdCollect = AddButton("COLLECT", {120, 7080, 1500, 330}, &frmPoker::cmdCollect_Click);
+    cmdHalf = AddButton("HALF DOUBLE", {1665, 7080, 1500, 330}, &frmPoker::cmdHalf_Click);
+    cmdMaxBet = AddButton("MAX BET", {3225, 7080, 1500, 330}, &frmPoker::cmdMaxBet_Click);
+    cmdOneBet = AddButton("1 BET", {4770, 7080, 1500, 330}, &frmPoker::cmdOneBet_Click);
+    cmdRepBet = AddButton("REP BET", {6315, 7080, 1500, 330}, &frmPoker::cmdRepBet_Click);
+    cmdDual = AddButton("DUAL/DOUBLE", {7875, 7080, 1500, 330}, &frmPoker::cmdDual_Click);
+}
 
 // The window sees every key before the focused control, so Space and Enter never
 // also press a focused button.
@@ -55,14 +196,18 @@ bool frmPoker::eventFilter(QObject* watched, QEvent* event) {
     return code == 0;
 }
 
-void frmPoker::Form_KeyDown(int& KeyCode, int /*Shift*/) {
-    if (KeyCode == kVkEscape) {
-        KeyCode = 0;
-        close();
-    }
-}
-
+// Closing while cards are dealt or coins counted would save a game half paid; the
+// close is refused until the operation has ended.
 void frmPoker::closeEvent(QCloseEvent* event) {
+    if (Busy()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
+}
+
+void frmPoker::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
 }

@@ -1,22 +1,180 @@
 #pragma once
 
-#include <QWidget>
+#include "game/GameControls.h"
+#include "game/TwipsGeometry.h"
 
-// The game window: the table, its cards, labels and buttons.
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <string>
+
+class CoinGraphBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+// The game window: the table, its cards, labels and buttons, and one game at a time.
+//
+// Like a form of the original table, its controls, the state of the running game and
+// its operations are open: the double-up rounds and the tests drive them directly.
+// Handlers are spread over files by concern: frmPoker.cpp (controls), _Layout,
+// _Flow (main button, cards, messages), _Coins (bets, payout, buttons, keys),
+// _Count (coin displays), _Panel (double-up panel and pay table), _Double (rounds).
 class frmPoker : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit frmPoker(QWidget* parent = nullptr);
 
-    // Windows virtual-key codes; a handled key is set to 0 so it goes no further.
-    void Form_KeyDown(int& KeyCode, int Shift);
+    // ---- Controls ----------------------------------------------------------------
+    QLabel* lblDoubleStyle = nullptr;
+    std::array<QLabel*, 9> lblWinName{};
+    std::array<QLabel*, 9> lbl1Win{};
+    QLabel* lblWinCoinTitle = nullptr;
+    QLabel* lblWinCoin = nullptr;
+    std::array<QLabel*, 3> lblCoinTitle{};
+    QLabel* lblDoubleCollectTitle = nullptr;
+    QLabel* lblDoubleCollect = nullptr;
+    QLabel* lblTryYourLuckTitle = nullptr;
+    QLabel* lblTryYourLuck = nullptr;
+    QLabel* lblLuckNo = nullptr;
+    QLabel* lblDoubleManual = nullptr;
+    QLabel* lblResult = nullptr;
+    std::array<ClickLabel*, 5> lblHold{};
+    std::array<ClickLabel*, 5> lblDblStyleName{};
+    QLabel* lblSelectGame = nullptr;
+    QLabel* lblWagerTitle = nullptr;
+    QLabel* lblWager = nullptr;
+    QLabel* lblWinTitle = nullptr;
+    QLabel* lblWin = nullptr;
+    QLabel* lblPaidTitle = nullptr;
+    QLabel* lblPaid = nullptr;
+    QLabel* lblMsg = nullptr;
+    QLabel* lblCreditTitle = nullptr;
+    QLabel* lblCredits = nullptr;
+    QPushButton* cmdCollect = nullptr;
+    QPushButton* cmdHalf = nullptr;
+    QPushButton* cmdMaxBet = nullptr;
+    QPushButton* cmdOneBet = nullptr;
+    QPushButton* cmdRepBet = nullptr;
+    QPushButton* cmdDual = nullptr;
+    std::array<CardImage*, 5> imgTable{};
+    CoinGraphBox* picGraph = nullptr;
+    QTimer* tmrMsg = nullptr;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    // Every control's place in twips, as real numbers; pixels are only ever derived.
+    TwipsGeometry twips;
 
-private:
+    // ---- One game ----------------------------------------------------------------
+    std::int32_t lngWager = 0;
+    std::int32_t lngLastWager = 1;
+    std::int32_t lngWin = 0;
+    std::int32_t lngPaid = 0;
+    std::array<std::string, 5> strHold{"0", "0", "0", "0", "0"};
+    std::string strWinHand;
+    std::int16_t intGameNo = 1;
+    std::int16_t intMsgBlink = 0;
+    std::int16_t intDoubleCount = 0;
+    std::int16_t intDoubleSelect = 0;
+
+    // Events run while cards are dealt, a result is typed or coins are counted. Input
+    // that arrives then must not start anything or change the hand:
+    // blnDealing is set for the whole of a main-button operation (deal, draw, every
+    // double-up branch, nested runs included); blnPaying from the start of a payout's
+    // count until the coins are credited. Card, hold-label and style-menu handlers
+    // and their keys do nothing while Busy().
+    bool blnDealing = false;
+    bool blnPaying = false;
+    bool Busy() const { return blnDealing || blnPaying; }
+
+    // ---- Start and end -----------------------------------------------------------
     void Form_Load();
     void Form_Unload();
+    void Form_KeyDown(int& KeyCode, int Shift); // virtual-key codes; handled keys become 0
+    void Form_Resize();
+    // The layout for an inner size in twips; Form_Resize feeds it the window's.
+    void LayOutTable(double SW, double SH);
+
+    // ---- Main button, cards and messages -----------------------------------------
+    void cmdDual_Click();
+    void lblHold_Click(int Index);
+    void imgTable_Click(int Index);
+    void tmrMsg_Timer();
+    void ResetRound();
+    void DrawCards();
+    void ShowCard(int Index, bool Deal);
+    void ShowHoldLabels();
+    void HideHoldLabels();
+    void ShowMsg(const QString& Text);
+    void ShowResult(const QString& Text);
+
+    // ---- Coins, buttons and payout -----------------------------------------------
+    void CoinProc(int Mode);
+    void SetButtons(int Mode);
+    void ShowCoins(int Mode);
+    void cmdOneBet_Click();
+    void cmdMaxBet_Click();
+    void cmdRepBet_Click();
+    void cmdCollect_Click();
+    void cmdHalf_Click();
+
+    // ---- Pay table and double-up panel -------------------------------------------
+    void ShowPayTable();
+    void ShowBonusTable();
+    void ShowWinHand(int Code);
+    void ShowDoublePanel(bool Visible);
+    void ShowDoubleStyle(bool Visible);
+    void ShowStyleMenu();
+    void HideStyleMenu();
+
+    // The table colour as a stored colour value (red in the low byte).
+    void SetTableColor(std::int32_t Color);
+
+    // ---- Double-up rounds (frmPoker_Double.cpp) ----------------------------------
+    void lblDblStyleName_Click(int Index);
+    void DealDoubleRound();     // main button in state 2
+    void PickDouble(int Index); // a card or hold label in state 3
+    void SettleDouble();        // main button in state 3
+    void LoseToDealerJoker();   // main button in state 9 (any state above 3)
+    void JudgeStandard();
+    void JudgeRedBlack();
+    void JudgeHighLow();
+    void DoubleWin();
+    void DoubleLose();
+    void FlashTable();
+    // Whether doubling the win still fits a signed 32-bit count; the double-up is
+    // offered (buttons, style menu) only then.
+    bool DoubleOffered() const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void CreatePayTable();
+    void CreateDoublePanel();
+    void CreateTable();
+    void CreateCoinDisplays();
+    void CreateButtons();
+    QLabel* AddLabel(const LabelLook& look, TwipsRect place);
+    ClickLabel* AddClickLabel(const LabelLook& look, TwipsRect place);
+    QPushButton* AddButton(const QString& caption, TwipsRect place, void (frmPoker::*handler)());
+    void FitToText(QLabel* label);
+
+    void LayOutDoublePanel();
+    void LayOutCards(double SW, double SH);
+    void LayOutLowerLines(double SW);
+    void PlaceGraph(double SW);
+
+    void DealHand();
+    void DrawHand();
+    void PayHand(int Code);
+
+    void CountPayout();
+    void CountPaidCoins();
+    void PressIfEnabled(QPushButton* button, void (frmPoker::*handler)());
+
+    // ---- Double-up rounds --------------------------------------------------------
+    // Private declarations of the double-up rounds go here.
 };

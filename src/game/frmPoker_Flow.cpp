@@ -1,0 +1,273 @@
+#include "game/frmPoker.h"
+
+#include "config/CardPictures.h"
+#include "config/basIniProc.h"
+#include "platform/Events.h"
+#include "platform/Pause.h"
+#include "platform/Random.h"
+#include "rules/basPokerProc.h"
+#include "sound/basEffect.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+
+using namespace tablecolor;
+
+namespace {
+
+constexpr int kTypingPause = 10;
+constexpr std::int16_t kLastGameNo = 1000;
+constexpr std::int32_t kHandCountLimit = 99999999;
+constexpr std::int32_t kLoudWin = 60;
+
+// Sets a flag for the length of a scope and restores what it was, so nested runs
+// of the main button leave it set until the outermost one ends.
+class FlagScope {
+  public:
+    explicit FlagScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = saved_; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+  private:
+    bool& flag_;
+    bool saved_;
+};
+
+const QImage& FacePicture(std::int16_t suit, std::int16_t rank) {
+    const auto r = static_cast<std::size_t>(rank);
+    switch (suit) {
+    case 1:
+        return basIniProc::picClub.at(r);
+    case 2:
+        return basIniProc::picDiamond.at(r);
+    case 3:
+        return basIniProc::picHeart.at(r);
+    case 4:
+        return basIniProc::picSpade.at(r);
+    default:
+        return basIniProc::picJoker;
+    }
+}
+
+QString HandNameOf(const std::string& code) {
+    return QString::fromStdString(
+        basPokerProc::HandName(static_cast<std::int16_t>(std::stoi(code))));
+}
+
+} // namespace
+
+void frmPoker::Form_Load() {
+    basIniProc::InitIniFile();
+    basIniProc::LoadCardPictures();
+    basIniProc::LoadCoinData();
+    basEffect::SoundOpenAll();
+    basIniProc::LoadGameSpeed();
+    basIniProc::LoadBackColor();
+    SetTableColor(basIniProc::lngBackColor);
+    ResetRound();
+    ShowMsg("ＧＡＭＥ　ＯＶＥＲ");
+    basPokerProc::intGameStatus = 0;
+    SetButtons(0);
+    basPokerProc::SetPayRate();
+    ShowDoublePanel(false);
+    CoinProc(0);
+    basPokerProc::intDoubleStyle = basPokerProc::kStyleStandard;
+    intMsgBlink = 0;
+    intGameNo = 1;
+}
+
+void frmPoker::Form_Unload() {
+    basEffect::SoundCloseAll();
+    basIniProc::SaveCoinData();
+    QCoreApplication::quit();
+}
+
+void frmPoker::SetTableColor(std::int32_t Color) {
+    std::int16_t red = 0;
+    std::int16_t green = 0;
+    std::int16_t blue = 0;
+    basIniProc::SplitColor(Color, red, green, blue);
+    QPalette table = palette();
+    table.setColor(QPalette::Window, QColor(red, green, blue));
+    setPalette(table);
+}
+
+void frmPoker::cmdDual_Click() {
+    const FlagScope dealing(blnDealing);
+    cmdDual->setEnabled(false);
+    basEffect::SoundStop("WIN1");
+    basEffect::SoundStop("WIN2");
+    SetButtons(99);
+    platform::Randomize();
+    ShowMsg("ＧＯＯＤ　ＬＵＣＫ");
+    switch (basPokerProc::intGameStatus) {
+    case 0:
+        DealHand();
+        break;
+    case 1:
+        DrawHand();
+        break;
+    case 2:
+        DealDoubleRound();
+        break;
+    case 3:
+        SettleDouble();
+        break;
+    default:
+        LoseToDealerJoker();
+        break;
+    }
+}
+
+void frmPoker::DealHand() {
+    intGameNo =
+        intGameNo >= kLastGameNo ? std::int16_t{1} : static_cast<std::int16_t>(intGameNo + 1);
+    ResetRound();
+    ShowDoublePanel(false);
+    DrawCards();
+    strWinHand = basPokerProc::JudgeHand();
+    if (!strWinHand.empty()) {
+        basEffect::SoundPlayIfStopped("WIN0");
+        ShowWinHand(std::stoi(strWinHand));
+        ShowResult(HandNameOf(strWinHand));
+    }
+    ShowMsg("ＳＥＬＥＣＴ　ＣＡＲＤ");
+    basPokerProc::intGameStatus = 1;
+    SetButtons(2);
+}
+
+void frmPoker::DrawHand() {
+    DrawCards();
+    ShowHoldLabels();
+    strWinHand = basPokerProc::JudgeHand();
+    if (strWinHand.empty()) {
+        CoinProc(60);
+        ShowResult("PLAYER LOSE!");
+        cmdCollect_Click();
+        return;
+    }
+    PayHand(std::stoi(strWinHand));
+}
+
+void frmPoker::PayHand(int Code) {
+    auto& count = basIniProc::lngPlayData.at(static_cast<std::size_t>(Code));
+    count = count > kHandCountLimit ? 1 : count + 1;
+    CoinProc(70);
+    basEffect::SoundPlayIfStopped(lngWin >= kLoudWin ? "WIN2" : "WIN1");
+    ShowWinHand(Code);
+    ShowResult(HandNameOf(strWinHand));
+    ShowMsg("ＤＯＵＢＬＥ／ＣＯＬＬＥＣＴ");
+    ShowDoublePanel(true);
+    ShowStyleMenu();
+    HideHoldLabels();
+    basPokerProc::intGameStatus = 2;
+    SetButtons(3);
+}
+
+void frmPoker::ShowCard(int Index, bool Deal) {
+    const auto i = static_cast<std::size_t>(Index);
+    const QImage* picture = &basIniProc::picBack;
+    if (Deal) {
+        basPokerProc::DealCard(basPokerProc::intDealMark, basPokerProc::intDealNo);
+        basPokerProc::strCardMark[i] = std::to_string(basPokerProc::intDealMark);
+        basPokerProc::strCardNo[i] = std::to_string(basPokerProc::intDealNo);
+        picture = &FacePicture(basPokerProc::intDealMark, basPokerProc::intDealNo);
+    }
+    basEffect::SoundPlayIfStopped("CARD");
+    imgTable[i]->SetPicture(*picture);
+    imgTable[i]->repaint();
+    platform::Pause(basIniProc::intGameSpeed);
+}
+
+void frmPoker::DrawCards() {
+    for (std::size_t i = 0; i < strHold.size(); ++i) {
+        if (strHold[i] == "0") {
+            basPokerProc::strDropMark[i] = basPokerProc::strCardMark[i];
+            basPokerProc::strDropNo[i] = basPokerProc::strCardNo[i];
+            ShowCard(static_cast<int>(i), false);
+        }
+    }
+    for (std::size_t i = 0; i < strHold.size(); ++i) {
+        if (strHold[i] == "0") {
+            ShowCard(static_cast<int>(i), true);
+        }
+    }
+}
+
+void frmPoker::ResetRound() {
+    using namespace basPokerProc;
+    for (CardArray* cards :
+         {&strDropMark, &strDropNo, &strCardMark, &strCardNo, &strSortMark, &strSortNo}) {
+        ClearArray(*cards);
+    }
+    strHold.fill("0");
+    ShowHoldLabels();
+    HideStyleMenu();
+    lblMsg->setText("");
+    lblResult->setText("");
+    strWinHand.clear();
+    intDoubleSelect = 0;
+    intDoubleCount = 0;
+}
+
+void frmPoker::ShowHoldLabels() {
+    for (ClickLabel* label : lblHold) {
+        label->setText("HELD");
+        SetForeColor(label, kDimOlive);
+        label->show();
+    }
+}
+
+void frmPoker::HideHoldLabels() {
+    for (ClickLabel* label : lblHold) {
+        label->hide();
+    }
+}
+
+// Holds change only between the deal and the draw; a click let through while the
+// draw deals would otherwise change which cards are drawn or scored.
+void frmPoker::lblHold_Click(int Index) {
+    const auto status = basPokerProc::intGameStatus;
+    if (Busy() || status == 0 || status == 2) {
+        return;
+    }
+    if (status == 3) {
+        PickDouble(Index);
+        return;
+    }
+    const auto i = static_cast<std::size_t>(Index);
+    basEffect::SoundPlayIfStopped("HOLD");
+    const bool held = strHold[i] == "1";
+    strHold[i] = held ? "0" : "1";
+    SetForeColor(lblHold[i], held ? kDimOlive : kYellow);
+}
+
+void frmPoker::imgTable_Click(int Index) {
+    lblHold_Click(Index);
+}
+
+void frmPoker::ShowMsg(const QString& Text) {
+    lblMsg->show();
+    lblMsg->setText(Text);
+    lblMsg->repaint();
+}
+
+void frmPoker::tmrMsg_Timer() {
+    ++intMsgBlink;
+    if (intMsgBlink >= 10) {
+        intMsgBlink = 0;
+        lblMsg->setVisible(lblMsg->isHidden());
+    }
+}
+
+void frmPoker::ShowResult(const QString& Text) {
+    lblResult->setText("");
+    lblResult->show();
+    for (const QChar c : Text) {
+        lblResult->setText(lblResult->text() + c);
+        lblResult->repaint();
+        platform::DoEvents();
+        platform::Pause(kTypingPause);
+    }
+}
