@@ -238,9 +238,13 @@ void frmPoker::lblHold_Click(int Index) {
     }
     const auto i = static_cast<std::size_t>(Index);
     basEffect::SoundPlayIfStopped("HOLD");
-    const bool held = strHold[i] == "1";
-    strHold[i] = held ? "0" : "1";
-    SetForeColor(lblHold[i], held ? kDimOlive : kYellow);
+    if (strHold[i] == "1") {
+        strHold[i] = "0";
+        SetForeColor(lblHold[i], kDimOlive);
+    } else {
+        strHold[i] = "1";
+        SetForeColor(lblHold[i], kYellow);
+    }
 }
 
 void frmPoker::imgTable_Click(int Index) {
