@@ -1,0 +1,89 @@
+#include "sound/MixerSound.h"
+
+#include <SDL2/SDL_mixer.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <filesystem>
+
+namespace basEffect {
+namespace {
+
+// The mixer plays one music at a time and cannot say which; remember it.
+Mix_Music* musicOnAir = nullptr;
+
+bool IsMidiFile(const std::string& path) {
+    std::string extension = std::filesystem::path(path).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    constexpr std::array<const char*, 3> kMidiExtensions{".mid", ".midi", ".rmi"};
+    return std::find(kMidiExtensions.begin(), kMidiExtensions.end(), extension) !=
+           kMidiExtensions.end();
+}
+
+bool IsRegularFile(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+} // namespace
+
+void ChunkDeleter::operator()(Mix_Chunk* chunk) const {
+    Mix_FreeChunk(chunk);
+}
+
+void MusicDeleter::operator()(Mix_Music* music) const {
+    if (music == musicOnAir) {
+        musicOnAir = nullptr;
+    }
+    Mix_FreeMusic(music);
+}
+
+std::optional<MixerSound> LoadMixerSound(const std::string& path, int channel) {
+    // A folder opens as a stream that fails only when read; refuse it before the
+    // decoders guess at it.
+    if (!IsRegularFile(path)) {
+        return std::nullopt;
+    }
+    MixerSound sound;
+    if (IsMidiFile(path)) {
+        sound.music.reset(Mix_LoadMUS(path.c_str()));
+    } else {
+        sound.chunk.reset(Mix_LoadWAV(path.c_str()));
+        sound.channel = channel;
+    }
+    if (!sound.chunk && !sound.music) {
+        return std::nullopt;
+    }
+    return sound;
+}
+
+void PlayMixerSound(const MixerSound& sound) {
+    if (sound.music) {
+        if (Mix_PlayMusic(sound.music.get(), 0) == 0) {
+            musicOnAir = sound.music.get();
+        }
+    } else {
+        Mix_PlayChannel(sound.channel, sound.chunk.get(), 0);
+    }
+}
+
+void StopMixerSound(const MixerSound& sound) {
+    if (sound.music) {
+        if (MixerSoundPlaying(sound)) {
+            Mix_HaltMusic();
+        }
+    } else {
+        Mix_HaltChannel(sound.channel);
+    }
+}
+
+bool MixerSoundPlaying(const MixerSound& sound) {
+    if (sound.music) {
+        return sound.music.get() == musicOnAir && Mix_PlayingMusic() != 0;
+    }
+    return Mix_Playing(sound.channel) != 0;
+}
+
+} // namespace basEffect

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// Small sound files written by the tests themselves, so no asset is needed.
+namespace soundfiles {
+
+// 16-bit mono WAV at 44.1 kHz: a 440 Hz tone, then silence.
+void WriteWav(const QString& path, int toneMs, int silenceMs);
+
+// A one-track MIDI file that holds middle C on an organ for noteMs.
+void WriteMidi(const QString& path, int noteMs);
+
+void WriteBytes(const QString& path, const QByteArray& bytes);
+
+} // namespace soundfiles

@@ -1,0 +1,279 @@
+#include "SoundFiles.h"
+#include "config/basIniProc.h"
+#include "sound/basEffect.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <utility>
+#include <vector>
+
+// Runs on SDL's dummy driver: the mixer plays in real time into nothing, so whether
+// a sound is playing, has run out or was cut short can be watched through
+// SoundIsPlaying.
+namespace {
+
+using Call = std::pair<std::string, std::string>;
+
+constexpr const char* kAlias = "TEST";
+
+// Timidity, built into SDL_mixer, looks for these; freepats installs the second.
+bool HasMidiPatches() {
+    return qEnvironmentVariableIsSet("TIMIDITY_CFG") || QFile::exists("/etc/timidity.cfg") ||
+           QFile::exists("/etc/timidity/freepats.cfg");
+}
+
+bool Playing(const std::string& alias = kAlias) {
+    return basEffect::SoundIsPlaying(alias);
+}
+
+} // namespace
+
+class TestSound : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder;
+
+    std::string Path(const QString& name) const { return folder.filePath(name).toStdString(); }
+
+  private slots:
+    void initTestCase() {
+        QVERIFY(folder.isValid());
+        soundfiles::WriteWav(folder.filePath("short.wav"), 60, 0);
+        // Far longer than any wait below, so "still playing" never means "ran out".
+        soundfiles::WriteWav(folder.filePath("long.wav"), 15000, 0);
+        soundfiles::WriteMidi(folder.filePath("long.mid"), 15000);
+        soundfiles::WriteMidi(folder.filePath("other.MID"), 15000);
+        soundfiles::WriteBytes(folder.filePath("empty.wav"), {});
+        soundfiles::WriteBytes(folder.filePath("noise.wav"), QByteArray(5000, '\x5A'));
+        soundfiles::WriteBytes(folder.filePath("header.wav"),
+                               QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16));
+        soundfiles::WriteBytes(folder.filePath("noise.mid"),
+                               QByteArray("MThd") + QByteArray(400, '\x7F'));
+        QVERIFY(QDir(folder.path()).mkdir("folder.wav"));
+        QVERIFY(QDir(folder.path()).mkpath("sound/in folder"));
+        soundfiles::WriteWav(folder.filePath("sound/long.wav"), 15000, 0);
+        soundfiles::WriteWav(folder.filePath("sound/in folder/long.wav"), 15000, 0);
+        soundfiles::WriteMidi(folder.filePath("sound/long.mid"), 15000);
+        basIniProc::strAppPath = folder.path().toStdString() + "/";
+    }
+
+    void cleanup() {
+        qputenv("SDL_AUDIODRIVER", "dummy");
+        basEffect::SetSoundObserver({});
+        basEffect::SoundClose(kAlias);
+        basEffect::SoundCloseAll();
+    }
+
+    void playStopAndCloseFollowTheCalls_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<bool>("playing");
+
+        const QString wav = "long.wav";
+        QTest::newRow("a fresh sound is stopped") << wav << QStringList{} << false;
+        QTest::newRow("play starts") << wav << QStringList{"play"} << true;
+        QTest::newRow("play if stopped starts a fresh sound")
+            << wav << QStringList{"ifstopped"} << true;
+        QTest::newRow("stop halts") << wav << QStringList{"play", "stop"} << false;
+        QTest::newRow("play if stopped starts after a stop")
+            << wav << QStringList{"play", "stop", "ifstopped"} << true;
+        QTest::newRow("repeats keep a long sound going")
+            << wav << QStringList{"play", "ifstopped", "ifstopped", "play", "ifstopped"} << true;
+        QTest::newRow("close silences") << wav << QStringList{"play", "close"} << false;
+        QTest::newRow("a closed alias no longer plays")
+            << wav << QStringList{"play", "close", "play", "ifstopped"} << false;
+        QTest::newRow("a short sound runs out")
+            << "short.wav" << QStringList{"play", "runout"} << false;
+        QTest::newRow("play starts a sound that ran out")
+            << "short.wav" << QStringList{"play", "runout", "play"} << true;
+        QTest::newRow("play if stopped starts a sound that ran out")
+            << "short.wav" << QStringList{"play", "runout", "ifstopped"} << true;
+        QTest::newRow("a second open stops the sound it replaces")
+            << wav << QStringList{"play", "reopen"} << false;
+        // The long sound would never run out within the wait.
+        QTest::newRow("a second open plays the new file")
+            << wav << QStringList{"reopen", "play", "runout"} << false;
+        if (HasMidiPatches()) {
+            QTest::newRow("midi plays") << "long.mid" << QStringList{"play"} << true;
+            QTest::newRow("midi stops") << "long.mid" << QStringList{"play", "stop"} << false;
+            QTest::newRow("midi repeats keep it going")
+                << "long.mid" << QStringList{"play", "ifstopped", "play"} << true;
+            QTest::newRow("midi close silences")
+                << "long.mid" << QStringList{"play", "close"} << false;
+        }
+    }
+
+    void playStopAndCloseFollowTheCalls() {
+        QFETCH(QString, file);
+        QFETCH(QStringList, steps);
+        QFETCH(bool, playing);
+
+        basEffect::SoundOpen(Path(file), kAlias);
+        for (const QString& step : steps) {
+            if (step == "play") {
+                basEffect::SoundPlay(kAlias);
+            } else if (step == "ifstopped") {
+                basEffect::SoundPlayIfStopped(kAlias);
+            } else if (step == "stop") {
+                basEffect::SoundStop(kAlias);
+            } else if (step == "close") {
+                basEffect::SoundClose(kAlias);
+            } else if (step == "reopen") {
+                basEffect::SoundOpen(Path("short.wav"), kAlias);
+            } else if (step == "runout") {
+                QTRY_VERIFY(!Playing());
+            }
+        }
+        QCOMPARE(Playing(), playing);
+    }
+
+    void everyAliasPlaysOnItsOwnChannel() {
+        std::vector<std::string> aliases(basEffect::kGameAliases.begin(),
+                                         basEffect::kGameAliases.end());
+        aliases.push_back(kAlias);
+        for (const auto& alias : aliases) {
+            basEffect::SoundOpen(Path("long.wav"), alias);
+            basEffect::SoundPlay(alias);
+        }
+        basEffect::SoundStop("BOO");
+        basEffect::SoundPlay("CARD");
+        for (const auto& alias : aliases) {
+            QCOMPARE(Playing(alias), alias != "BOO");
+        }
+    }
+
+    void oneMidiPlaysAtATime() {
+        if (!HasMidiPatches()) {
+            QSKIP("no General MIDI patches on this system");
+        }
+        basEffect::SoundOpen(Path("long.mid"), "WIN1");
+        basEffect::SoundOpen(Path("other.MID"), "WIN2");
+        basEffect::SoundOpen(Path("long.wav"), "CARD");
+        basEffect::SoundPlay("WIN1");
+        basEffect::SoundPlay("CARD");
+        QVERIFY(Playing("WIN1"));
+        basEffect::SoundPlayIfStopped("WIN2");
+        QVERIFY(!Playing("WIN1"));
+        QVERIFY(Playing("WIN2"));
+        QVERIFY(Playing("CARD"));
+        basEffect::SoundStop("WIN1");
+        QVERIFY(Playing("WIN2"));
+        basEffect::SoundClose("WIN1");
+        QVERIFY(Playing("WIN2"));
+    }
+
+    void unplayableFilesAreSilent_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("missing file") << "absent.wav";
+        QTest::newRow("empty file") << "empty.wav";
+        QTest::newRow("noise") << "noise.wav";
+        QTest::newRow("header without data") << "header.wav";
+        QTest::newRow("broken midi") << "noise.mid";
+        QTest::newRow("folder") << "folder.wav";
+        QTest::newRow("empty value opens the folder itself") << "";
+        QTest::newRow("missing folder") << "absent/CARD.wav";
+    }
+
+    void unplayableFilesAreSilent() {
+        QFETCH(QString, file);
+        basEffect::SoundOpen(Path("long.wav"), "CARD");
+        basEffect::SoundPlay("CARD");
+        basEffect::SoundOpen(Path(file), kAlias);
+        basEffect::SoundPlay(kAlias);
+        basEffect::SoundPlayIfStopped(kAlias);
+        // A decoder may take garbage for an empty song; it must not sound on.
+        QTRY_VERIFY(!Playing());
+        basEffect::SoundStop(kAlias);
+        basEffect::SoundClose(kAlias);
+        QVERIFY(Playing("CARD"));
+    }
+
+    void neverOpenedAliasIsHarmless() {
+        basEffect::SoundPlay("NEVER");
+        basEffect::SoundPlayIfStopped("NEVER");
+        basEffect::SoundStop("NEVER");
+        basEffect::SoundClose("NEVER");
+        basEffect::SoundCloseAll();
+        QVERIFY(!Playing("NEVER"));
+    }
+
+    void everyCallReportsItselfOnce() {
+        std::vector<Call> calls;
+        basEffect::SetSoundObserver(
+            [&calls](const std::string& operation, const std::string& alias) {
+                calls.emplace_back(operation, alias);
+            });
+        basEffect::SoundOpenAll();
+        basEffect::SoundOpen(Path("short.wav"), "HOLD");
+        basEffect::SoundPlayIfStopped("HOLD");
+        basEffect::SoundPlay("HOLD");
+        basEffect::SoundStop("NEVER");
+        basEffect::SoundOpen(Path("absent.wav"), kAlias);
+        basEffect::SoundClose(kAlias);
+        basEffect::SoundCloseAll();
+        const std::vector<Call> expected{{"SoundOpenAll", ""},           {"SoundOpen", "HOLD"},
+                                         {"SoundPlayIfStopped", "HOLD"}, {"SoundPlay", "HOLD"},
+                                         {"SoundStop", "NEVER"},         {"SoundOpen", kAlias},
+                                         {"SoundClose", kAlias},         {"SoundCloseAll", ""}};
+        QVERIFY(calls == expected);
+    }
+
+    void openAllReadsTheSoundSection_data() {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("playing");
+        QTest::newRow("file in the sound folder") << "\\long.wav" << true;
+        QTest::newRow("backslash separates folders") << "\\in folder\\long.wav" << true;
+        QTest::newRow("without the leading backslash no file is named") << "long.wav" << false;
+        QTest::newRow("empty value") << "" << false;
+        QTest::newRow("missing file") << "\\absent.wav" << false;
+        if (HasMidiPatches()) {
+            QTest::newRow("midi") << "\\long.mid" << true;
+        }
+    }
+
+    void openAllReadsTheSoundSection() {
+        QFETCH(QString, value);
+        QFETCH(bool, playing);
+        QByteArray ini("[SOUND]\r\n");
+        for (const char* alias : basEffect::kGameAliases) {
+            ini += QByteArray(alias) + "=" + value.toUtf8() + "\r\n";
+        }
+        soundfiles::WriteBytes(folder.filePath("Poker.ini"), ini);
+        basEffect::SoundOpenAll();
+        for (const char* alias : basEffect::kGameAliases) {
+            basEffect::SoundPlayIfStopped(alias);
+            QCOMPARE(Playing(alias), playing);
+        }
+    }
+
+    // One attempt per session: ten sounds on a machine without sound must not
+    // knock on the missing device ten times.
+    void aMissingDeviceIsTriedOnceUntilCloseAll() {
+        qputenv("SDL_AUDIODRIVER", "nosuchdriver");
+        basEffect::SoundOpen(Path("long.wav"), "CARD");
+        qputenv("SDL_AUDIODRIVER", "dummy");
+        basEffect::SoundOpen(Path("long.wav"), "HOLD");
+        basEffect::SoundPlay("CARD");
+        basEffect::SoundPlay("HOLD");
+        QVERIFY(!Playing("CARD"));
+        QVERIFY(!Playing("HOLD"));
+        basEffect::SoundCloseAll();
+        basEffect::SoundOpen(Path("long.wav"), "HOLD");
+        basEffect::SoundPlay("HOLD");
+        QVERIFY(Playing("HOLD"));
+    }
+
+    void soundsOpenAgainAfterCloseAll() {
+        basEffect::SoundOpen(Path("long.wav"), "CARD");
+        basEffect::SoundCloseAll();
+        QVERIFY(!Playing("CARD"));
+        basEffect::SoundOpen(Path("long.wav"), "CARD");
+        basEffect::SoundPlay("CARD");
+        QVERIFY(Playing("CARD"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSound)
+#include "tst_sound.moc"
