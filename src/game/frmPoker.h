@@ -176,5 +176,15 @@ class frmPoker : public QWidget {
     void PressIfEnabled(QPushButton* button, void (frmPoker::*handler)());
 
     // ---- Double-up rounds --------------------------------------------------------
-    // Private declarations of the double-up rounds go here.
+    bool DoubleOfferedIn(std::int16_t Style) const;
+    bool PickAllowed(int Index) const;
+    int PickedPosition() const;
+    void PauseSpeed(double Factor);
+    void TurnUpPlayerCards();
+    void TurnUpPick(int Index);
+    void StandardTie();
+    void PayFlushBonus();
+    void NextHighLowGuess();
+    void EndHighLowRun();
+    void PaySpecialBonus(int Code);
 };

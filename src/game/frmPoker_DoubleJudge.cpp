@@ -1,0 +1,161 @@
+#include "game/frmPoker.h"
+
+#include "rules/basPokerProc.h"
+#include "sound/basEffect.h"
+
+#include <cstdint>
+#include <string>
+
+// How each double-up style settles the pick of a round.
+
+using namespace tablecolor;
+using basPokerProc::intGameStatus;
+using basPokerProc::strCardMark;
+using basPokerProc::strCardNo;
+
+namespace {
+
+constexpr int kAceValue = 98;
+constexpr int kLastPosition = 4;
+
+// The ace ranks above the king and below the joker.
+int CardValue(std::size_t position) {
+    const int rank = std::stoi(strCardNo.at(position));
+    return rank == 0 ? kAceValue : rank;
+}
+
+bool IsJoker(std::size_t position) {
+    return std::stoi(strCardNo.at(position)) == basPokerProc::kRankJoker;
+}
+
+// Diamonds and hearts are red.
+bool IsRed(std::size_t position) {
+    const int suit = std::stoi(strCardMark.at(position));
+    return suit == 2 || suit == 3;
+}
+
+bool OneSuit() {
+    for (std::size_t i = 1; i < strCardMark.size(); ++i) {
+        if (strCardMark[i] != strCardMark[0]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+void frmPoker::TurnUpPlayerCards() {
+    for (int i = 1; i <= kLastPosition; ++i) {
+        if (strHold.at(static_cast<std::size_t>(i)) == "0") {
+            ShowCard(i, true);
+        }
+    }
+}
+
+// The picked card is turned last, after a pause that lets the others sink in.
+void frmPoker::TurnUpPick(int Index) {
+    PauseSpeed(5);
+    ShowCard(Index, true);
+}
+
+int frmPoker::PickedPosition() const {
+    for (std::size_t i = 0; i < strHold.size(); ++i) {
+        if (strHold[i] == "1") {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void frmPoker::JudgeStandard() {
+    TurnUpPlayerCards();
+    const int picked = PickedPosition();
+    if (picked < 0) {
+        DoubleLose();
+        return;
+    }
+    TurnUpPick(picked);
+    const int dealer = CardValue(0);
+    const int player = CardValue(static_cast<std::size_t>(picked));
+    if (player > dealer) {
+        DoubleWin();
+    } else if (player < dealer) {
+        DoubleLose();
+    } else {
+        StandardTie();
+    }
+}
+
+// A tie deals a new round for the same stake; it is not another double-up, so the
+// panel's count and the records stay as they are.
+void frmPoker::StandardTie() {
+    ShowResult("ONE MORE!!");
+    basEffect::SoundPlayIfStopped("BOO");
+    PauseSpeed(5);
+    basEffect::SoundPlayIfStopped("BOO");
+    PauseSpeed(2.5);
+    intGameStatus = 2;
+    cmdDual_Click();
+}
+
+void frmPoker::JudgeRedBlack() {
+    TurnUpPlayerCards();
+    const int picked = PickedPosition();
+    if (picked < 0) {
+        DoubleLose();
+        return;
+    }
+    TurnUpPick(picked);
+    if (IsRed(0) != IsRed(static_cast<std::size_t>(picked))) {
+        DoubleLose();
+        return;
+    }
+    if (OneSuit()) {
+        PayFlushBonus();
+    }
+    DoubleWin();
+}
+
+void frmPoker::JudgeHighLow() {
+    PauseSpeed(3);
+    ++intDoubleCount;
+    const auto card = static_cast<std::size_t>(intDoubleCount);
+    ShowCard(intDoubleCount, true);
+    const int now = CardValue(card);
+    const int before = CardValue(card - 1);
+    const bool joker = IsJoker(card);
+    const bool right = joker || (strHold[0] == "1" ? now < before : now > before);
+    if (!right) {
+        DoubleLose();
+        return;
+    }
+    DoubleWin();
+    if (joker || intDoubleCount >= kLastPosition) {
+        EndHighLowRun();
+    } else {
+        NextHighLowGuess();
+    }
+}
+
+void frmPoker::NextHighLowGuess() {
+    strHold.fill("0");
+    SetForeColor(lblHold[0], kDimOlive);
+    SetForeColor(lblHold[kLastPosition], kDimOlive);
+    ShowMsg("ＳＥＬＥＣＴ　ＨＩ　ＬＯＷ");
+    intDoubleSelect = 0;
+    intGameStatus = 3;
+    SetButtons(5);
+}
+
+// Four right guesses that make a paying hand earn the special bonus; a run always ends
+// with the collect.
+void frmPoker::EndHighLowRun() {
+    if (intDoubleCount >= kLastPosition) {
+        const std::string hand = basPokerProc::JudgeHand();
+        if (!hand.empty()) {
+            PaySpecialBonus(std::stoi(hand));
+        }
+    }
+    cmdCollect_Click();
+}
