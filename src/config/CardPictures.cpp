@@ -1,8 +1,64 @@
 #include "config/CardPictures.h"
 
-// Placeholder until the picture loading and the wait window land.
-namespace basIniProc {
+#include "config/basIniProc.h"
+#include "config/frmWait.h"
+#include "platform/Events.h"
+#include "platform/ProgramFolder.h"
 
-void LoadCardPictures() {}
+#include <QLabel>
+#include <filesystem>
+#include <vector>
+
+namespace basIniProc {
+namespace {
+
+struct PictureKey {
+    std::string key;
+    QImage* slot;
+};
+
+std::string TwoDigits(int n) {
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
+// The order of loading, one bar step each: the back, then rank by rank the four
+// suits, then the joker.
+std::vector<PictureKey> PictureKeys() {
+    std::vector<PictureKey> keys{{"URA", &picBack}};
+    for (int n = 1; n <= 13; ++n) {
+        const auto rank = static_cast<std::size_t>(n - 1);
+        keys.push_back({"C_" + TwoDigits(n), &picClub[rank]});
+        keys.push_back({"D_" + TwoDigits(n), &picDiamond[rank]});
+        keys.push_back({"H_" + TwoDigits(n), &picHeart[rank]});
+        keys.push_back({"S_" + TwoDigits(n), &picSpade[rank]});
+    }
+    keys.push_back({"JOKER", &picJoker});
+    return keys;
+}
+
+// A missing file, the folder itself (an empty value) and a file that is no
+// picture all leave the card blank, as the player would expect of any of them.
+QImage LoadPicture(const std::string& value) {
+    const std::string path = platform::ToFilePath(strAppPath + "card" + value);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return {};
+    }
+    return QImage(QString::fromStdString(path));
+}
+
+} // namespace
+
+void LoadCardPictures() {
+    frmWait wait;
+    wait.show();
+    wait.lblWaitBar->setText("");
+    platform::DoEvents();
+    for (const PictureKey& picture : PictureKeys()) {
+        *picture.slot = LoadPicture(GetIni("CARD", picture.key));
+        wait.lblWaitBar->setText(wait.lblWaitBar->text() + ' ');
+        wait.lblWaitBar->repaint();
+    }
+}
 
 } // namespace basIniProc

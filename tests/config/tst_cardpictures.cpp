@@ -1,0 +1,177 @@
+#include "IniFiles.h"
+#include "config/CardPictures.h"
+#include "config/basIniProc.h"
+#include "config/frmWait.h"
+#include "platform/ProgramFolder.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QtTest>
+#include <filesystem>
+
+using testsupport::InFolder;
+using testsupport::WriteBytes;
+
+namespace {
+
+// Watches every paint of the wait bar, so a test sees the bar as the player did.
+class BarWatcher : public QObject {
+  public:
+    std::vector<int> lengths;
+    bool windowWasVisible = false;
+    bool onlyBlanks = true;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->objectName() == "lblWaitBar") {
+            const auto* bar = static_cast<QLabel*>(watched);
+            lengths.push_back(static_cast<int>(bar->text().size()));
+            windowWasVisible = windowWasVisible || bar->window()->isVisible();
+            onlyBlanks = onlyBlanks && bar->text().trimmed().isEmpty();
+        }
+        return false;
+    }
+};
+
+// Qt reads GIF but cannot write it: a 1 x 1 red GIF, byte by byte.
+const std::string kTinyGif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
+                           ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
+                           35);
+
+void SavePicture(const std::string& path, QColor colour) {
+    if (path.ends_with(".gif")) {
+        WriteBytes(path, kTinyGif);
+        return;
+    }
+    QImage image(20, 30, QImage::Format_RGB32);
+    image.fill(colour);
+    QVERIFY(image.save(QString::fromStdString(path)));
+}
+
+std::vector<QImage*> AllSlots() {
+    std::vector<QImage*> all{&basIniProc::picBack, &basIniProc::picJoker};
+    for (auto* suit : {&basIniProc::picClub, &basIniProc::picDiamond, &basIniProc::picHeart,
+                       &basIniProc::picSpade}) {
+        for (QImage& image : *suit) {
+            all.push_back(&image);
+        }
+    }
+    return all;
+}
+
+} // namespace
+
+class TestCardPictures : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+
+    std::string Card(const std::string& name) const { return InFolder(*dir_, "card/" + name); }
+
+  private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        platform::SetProgramFolder(dir_->path().toStdString());
+        basIniProc::InitIniFile();
+        for (QImage* slot : AllSlots()) {
+            *slot = QImage(1, 1, QImage::Format_RGB32);
+        }
+    }
+
+    void cleanup() { platform::SetProgramFolder(""); }
+
+    void emptyCardFolderLeavesEverySlotNullAndFillsTheBar() {
+        BarWatcher watcher;
+        qApp->installEventFilter(&watcher);
+        basIniProc::LoadCardPictures();
+        qApp->removeEventFilter(&watcher);
+
+        for (const QImage* slot : AllSlots()) {
+            QVERIFY(slot->isNull());
+        }
+        QVERIFY(watcher.windowWasVisible);
+        QVERIFY(watcher.onlyBlanks);
+        QVERIFY(!watcher.lengths.empty());
+        QCOMPARE(watcher.lengths.back(), frmWait::kBarBlanks);
+        for (int step = 1; step <= frmWait::kBarBlanks; ++step) {
+            QVERIFY2(std::ranges::count(watcher.lengths, step) > 0, "every step is painted");
+        }
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            QVERIFY(!qobject_cast<frmWait*>(window) || !window->isVisible());
+        }
+    }
+
+    void eachKeyFillsItsOwnSlot() {
+        SavePicture(Card("ura.bmp"), Qt::blue);
+        SavePicture(Card("joker.bmp"), Qt::magenta);
+        SavePicture(Card("clb_1.bmp"), Qt::black);
+        SavePicture(Card("dia_12.bmp"), Qt::red);
+        SavePicture(Card("her_13.bmp"), Qt::yellow);
+        SavePicture(Card("spd_10.bmp"), Qt::gray);
+        basIniProc::LoadCardPictures();
+        QCOMPARE(basIniProc::picBack.pixelColor(0, 0), QColor(Qt::blue));
+        QCOMPARE(basIniProc::picJoker.pixelColor(0, 0), QColor(Qt::magenta));
+        QCOMPARE(basIniProc::picClub[0].pixelColor(0, 0), QColor(Qt::black));
+        QCOMPARE(basIniProc::picDiamond[11].pixelColor(0, 0), QColor(Qt::red));
+        QCOMPARE(basIniProc::picHeart[12].pixelColor(0, 0), QColor(Qt::yellow));
+        QCOMPARE(basIniProc::picSpade[9].pixelColor(0, 0), QColor(Qt::gray));
+        QVERIFY(basIniProc::picClub[1].isNull());
+        QVERIFY(basIniProc::picHeart[11].isNull());
+    }
+
+    void storedValuesDecideWhatLoads_data() {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("size");
+        const QSize none(0, 0);
+        const QSize saved(20, 30);
+        QTest::newRow("jpeg") << "\\face.jpg"
+                              << "face.jpg" << saved;
+        QTest::newRow("gif") << "\\face.gif"
+                             << "face.gif" << QSize(1, 1);
+        QTest::newRow("icon") << "\\face.ico"
+                              << "face.ico" << saved;
+        QTest::newRow("png") << "\\face.png"
+                             << "face.png" << saved;
+        QTest::newRow("subfolder") << "\\deck\\red\\face.bmp"
+                                   << "deck/red/face.bmp" << saved;
+        QTest::newRow("missing file") << "\\absent.bmp"
+                                      << "face.bmp" << none;
+        QTest::newRow("empty value names the folder") << ""
+                                                      << "face.bmp" << none;
+        QTest::newRow("no leading backslash") << "face.bmp"
+                                              << "face.bmp" << none;
+        QTest::newRow("a folder") << "\\deck"
+                                  << "deck/face.bmp" << none;
+    }
+
+    void storedValuesDecideWhatLoads() {
+        QFETCH(QString, value);
+        QFETCH(QString, file);
+        QFETCH(QSize, size);
+        std::filesystem::create_directories(
+            std::filesystem::path(Card(file.toStdString())).parent_path());
+        SavePicture(Card(file.toStdString()), Qt::green);
+        basIniProc::WriteIni("CARD", "H_05", value.toStdString());
+        basIniProc::LoadCardPictures();
+        QCOMPARE(basIniProc::picHeart[4].size(), size);
+        QCOMPARE(basIniProc::picHeart[4].isNull(), size.isEmpty());
+    }
+
+    void fileThatIsNoPictureLeavesTheSlotNull_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("text") << QByteArray("this is not a bitmap\r\n");
+        QTest::newRow("truncated bitmap header") << QByteArray("BM\x36\x00\x00\x00", 6);
+    }
+
+    void fileThatIsNoPictureLeavesTheSlotNull() {
+        QFETCH(QByteArray, bytes);
+        WriteBytes(Card("spd_1.bmp"), bytes.toStdString());
+        basIniProc::LoadCardPictures();
+        QVERIFY(basIniProc::picSpade[0].isNull());
+    }
+};
+
+QTEST_MAIN(TestCardPictures)
+#include "tst_cardpictures.moc"

@@ -1,0 +1,85 @@
+#include "SuitShapes.h"
+
+namespace assets {
+namespace {
+
+QPainterPath Heart() {
+    QPainterPath path;
+    path.moveTo(0, 0.5);
+    path.cubicTo(-0.12, 0.32, -0.5, 0.12, -0.5, -0.16);
+    path.cubicTo(-0.5, -0.42, -0.2, -0.55, 0, -0.3);
+    path.cubicTo(0.2, -0.55, 0.5, -0.42, 0.5, -0.16);
+    path.cubicTo(0.5, 0.12, 0.12, 0.32, 0, 0.5);
+    return path;
+}
+
+QPainterPath Diamond() {
+    QPainterPath path;
+    path.moveTo(0, -0.5);
+    path.quadTo(0.16, -0.2, 0.38, 0);
+    path.quadTo(0.16, 0.2, 0, 0.5);
+    path.quadTo(-0.16, 0.2, -0.38, 0);
+    path.quadTo(-0.16, -0.2, 0, -0.5);
+    return path;
+}
+
+// The flared foot shared by club and spade.
+QPainterPath Stem() {
+    QPainterPath path;
+    path.moveTo(-0.05, 0.08);
+    path.quadTo(-0.04, 0.38, -0.2, 0.5);
+    path.lineTo(0.2, 0.5);
+    path.quadTo(0.04, 0.38, 0.05, 0.08);
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath Spade() {
+    QPainterPath leaf;
+    leaf.moveTo(0, -0.5);
+    leaf.cubicTo(0.12, -0.33, 0.48, -0.16, 0.48, 0.1);
+    leaf.cubicTo(0.48, 0.34, 0.2, 0.42, 0.02, 0.22);
+    leaf.lineTo(-0.02, 0.22);
+    leaf.cubicTo(-0.2, 0.42, -0.48, 0.34, -0.48, 0.1);
+    leaf.cubicTo(-0.48, -0.16, -0.12, -0.33, 0, -0.5);
+    return leaf.united(Stem()).simplified();
+}
+
+QPainterPath Circle(QPointF centre, double radius) {
+    QPainterPath path;
+    path.addEllipse(centre, radius, radius);
+    return path;
+}
+
+QPainterPath Club() {
+    constexpr double r = 0.215;
+    return Circle({0, -0.27}, r)
+        .united(Circle({-0.265, 0.07}, r))
+        .united(Circle({0.265, 0.07}, r))
+        .united(Circle({0, 0.02}, 0.14))
+        .united(Stem())
+        .simplified();
+}
+
+} // namespace
+
+QPainterPath SuitPath(Suit suit) {
+    switch (suit) {
+    case Suit::Club:
+        return Club();
+    case Suit::Diamond:
+        return Diamond();
+    case Suit::Heart:
+        return Heart();
+    case Suit::Spade:
+        return Spade();
+    }
+    return {};
+}
+
+QColor SuitColour(Suit suit) {
+    const bool red = suit == Suit::Diamond || suit == Suit::Heart;
+    return red ? QColor(200, 16, 32) : QColor(20, 20, 24);
+}
+
+} // namespace assets
