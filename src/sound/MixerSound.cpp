@@ -41,8 +41,8 @@ void MusicDeleter::operator()(Mix_Music* music) const {
 }
 
 std::optional<MixerSound> LoadMixerSound(const std::string& path, int channel) {
-    // A folder opens as a stream that fails only when read; refuse it before the
-    // decoders guess at it.
+    // Plain files only: a folder opens as a stream that fails only when read, and
+    // opening a pipe would block the game until something writes to it.
     if (!IsRegularFile(path)) {
         return std::nullopt;
     }

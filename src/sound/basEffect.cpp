@@ -13,15 +13,11 @@ namespace basEffect {
 namespace {
 
 std::map<std::string, MixerSound> openSounds;
-
-SoundObserver& Observer() {
-    static SoundObserver observer;
-    return observer;
-}
+SoundObserver soundObserver;
 
 void Report(const char* operation, const std::string& alias) {
-    if (Observer()) {
-        Observer()(operation, alias);
+    if (soundObserver) {
+        soundObserver(operation, alias);
     }
 }
 
@@ -119,7 +115,7 @@ bool SoundIsPlaying(const std::string& alias) {
 }
 
 void SetSoundObserver(SoundObserver observer) {
-    Observer() = std::move(observer);
+    soundObserver = std::move(observer);
 }
 
 } // namespace basEffect

@@ -133,8 +133,6 @@ class TestSoundOutput : public QObject {
         QTest::newRow("play if stopped starts a sound that ran out")
             << "click.wav"
             << "SoundPlayIfStopped" << 1 << 2;
-        QTest::newRow("play starts a sound that ran out") << "click.wav"
-                                                          << "SoundPlay" << 1 << 2;
     }
 
     void startsShowInTheOutput() {
