@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# The real program in an empty folder, played for a few games with the keys alone
+# (MAX BET, two holds, draw, COLLECT when a win is offered), then closed with Esc.
+# Every coin must be accounted for in Poker.ini: TOTAL = 50 - TOTAL_GET + TOTAL_PUT.
+source "$(dirname "$0")/xgame.sh"
+
+readonly GAMES=3
+
+# The game's pauses are real here: a deal or a draw turns ten cards at 200 ms.
+play_one_game() {
+    local window=$1
+    xgame_keys "$window" s
+    sleep 2.5
+    xgame_keys "$window" g j Return
+    sleep 3
+    xgame_keys "$window" space
+    sleep 5
+}
+
+# Esc is refused while a payout is still counted, so it is pressed until the
+# program has ended.
+quit_with_escape() {
+    local window=$1
+    for _ in $(seq 30); do
+        xdotool windowfocus --sync "$window" 2>/dev/null || true
+        xdotool key Escape 2>/dev/null || true
+        for _ in $(seq 20); do
+            kill -0 "$XGAME_PID" 2>/dev/null || { xgame_wait_exit; return; }
+            sleep 0.1
+        done
+    done
+    echo "the program did not end on Esc" >&2
+    return 1
+}
+
+ini_value() {
+    awk -F= -v section="[$1]" -v key="$2" '
+        { sub(/\r$/, "") }
+        /^\[/ { inside = ($0 == section); next }
+        inside && $1 == key { print substr($0, length(key) + 2); exit }
+    ' "$XGAME_DIR/Poker.ini"
+}
+
+xgame_start_display
+xgame_make_folder "$1"
+xgame_start
+window=$(xgame_wait_window "VESK POKER")
+for _ in $(seq "$GAMES"); do
+    play_one_game "$window"
+done
+quit_with_escape "$window"
+
+total=$(ini_value COIN TOTAL)
+got=$(ini_value COIN TOTAL_GET)
+put=$(ini_value COIN TOTAL_PUT)
+echo "TOTAL=$total TOTAL_GET=$got TOTAL_PUT=$put"
+[ -n "$total" ] && [ -n "$got" ] && [ -n "$put" ] || { echo "Poker.ini lacks [COIN]" >&2; exit 1; }
+[ "$got" -ge 10 ] || { echo "not one game was bet" >&2; exit 1; }
+[ "$total" -eq $((50 - got + put)) ] || { echo "coins were lost or made" >&2; exit 1; }
+echo "1 passed, 0 failed"
