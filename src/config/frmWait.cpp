@@ -63,7 +63,6 @@ frmWait::frmWait(QWidget* parent)
     setObjectName("frmWait");
     lblWaitBar->setObjectName("lblWaitBar");
     lblWaitBar->setText(QString(kBarBlanks, ' '));
-    setWindowTitle("VESK POKER");
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(28, 22, 28, 24);

@@ -48,7 +48,7 @@ std::vector<Pip> PipLayout(int rank) {
     }
 }
 
-constexpr QRectF kPipField(72, 66, 106, 201);
+constexpr QRectF kPipField(80, 68, 90, 197);
 
 void DrawPips(QPainter& painter, Suit suit, int rank) {
     const double size = rank <= 3 ? 50 : 44;

@@ -1,7 +1,21 @@
 #include "SuitShapes.h"
 
+#include <QTransform>
+
 namespace assets {
 namespace {
+
+// Qt's boolean path operations flatten curves with a fixed tolerance, far too
+// coarse for a shape one unit wide: unite at a large scale, then shrink back.
+QPainterPath Unite(std::initializer_list<QPainterPath> parts) {
+    constexpr double kScale = 1000;
+    const QTransform up = QTransform::fromScale(kScale, kScale);
+    QPainterPath whole;
+    for (const QPainterPath& part : parts) {
+        whole = whole.united(up.map(part));
+    }
+    return QTransform::fromScale(1 / kScale, 1 / kScale).map(whole.simplified());
+}
 
 QPainterPath Heart() {
     QPainterPath path;
@@ -42,7 +56,7 @@ QPainterPath Spade() {
     leaf.lineTo(-0.02, 0.22);
     leaf.cubicTo(-0.2, 0.42, -0.48, 0.34, -0.48, 0.1);
     leaf.cubicTo(-0.48, -0.16, -0.12, -0.33, 0, -0.5);
-    return leaf.united(Stem()).simplified();
+    return Unite({leaf, Stem()});
 }
 
 QPainterPath Circle(QPointF centre, double radius) {
@@ -53,12 +67,8 @@ QPainterPath Circle(QPointF centre, double radius) {
 
 QPainterPath Club() {
     constexpr double r = 0.215;
-    return Circle({0, -0.27}, r)
-        .united(Circle({-0.265, 0.07}, r))
-        .united(Circle({0.265, 0.07}, r))
-        .united(Circle({0, 0.02}, 0.14))
-        .united(Stem())
-        .simplified();
+    return Unite({Circle({0, -0.27}, r), Circle({-0.265, 0.07}, r), Circle({0.265, 0.07}, r),
+                  Circle({0, 0.02}, 0.14), Stem()});
 }
 
 } // namespace
