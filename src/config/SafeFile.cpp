@@ -12,17 +12,19 @@
 namespace profile {
 namespace {
 
-// Closes the descriptor and removes the temporary file unless it was handed on.
+// Closes the descriptor and removes the temporary file unless it was handed on;
+// a name that could not be created exclusively belongs to someone else and stays.
 class TempFile {
   public:
     explicit TempFile(const std::string& target) : path_(UniqueName(target)) {
         fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        created_ = fd_ >= 0;
     }
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
     ~TempFile() {
         Close();
-        if (!kept_) {
+        if (created_ && !kept_) {
             ::unlink(path_.c_str());
         }
     }
@@ -73,6 +75,7 @@ class TempFile {
 
     std::string path_;
     int fd_ = -1;
+    bool created_ = false;
     bool kept_ = false;
 };
 

@@ -87,7 +87,10 @@ void DrawEmblem(QPainter& painter, int rank, const CourtStyle& style) {
     painter.save();
     painter.translate(125, 72);
     painter.setPen(QPen(style.strong.darker(160), 1.5));
-    painter.setBrush(style.strong);
+    QLinearGradient sheen(0, -24, 0, 20);
+    sheen.setColorAt(0, style.strong.lighter(145));
+    sheen.setColorAt(1, style.strong.darker(115));
+    painter.setBrush(sheen);
     QPainterPath emblem = EmblemOf(rank);
     emblem.setFillRule(Qt::WindingFill);
     painter.drawPath(emblem.simplified());
