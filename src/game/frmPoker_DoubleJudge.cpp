@@ -149,8 +149,11 @@ void frmPoker::NextHighLowGuess() {
 }
 
 // Four right guesses that make a paying hand earn the special bonus; a run always ends
-// with the collect.
+// with the collect. The win just doubled left its buttons on, and the bonus name is
+// typed while events run: they go off first, or the win could be staked or collected
+// before the bonus is in it.
 void frmPoker::EndHighLowRun() {
+    SetButtons(99);
     if (intDoubleCount >= kLastPosition) {
         const std::string hand = basPokerProc::JudgeHand();
         if (!hand.empty()) {

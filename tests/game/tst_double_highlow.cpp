@@ -34,6 +34,7 @@ class TestDoubleHighLow : public QObject {
     void fourRightGuessesEndTheRun_data();
     void fourRightGuessesEndTheRun();
     void halfDoubleIsOffWhileHighLowIsTheStyle();
+    void buttonsStayOffThroughTheSpecialBonus();
 };
 
 void TestDoubleHighLow::dealOffersLowAndHigh() {
@@ -218,6 +219,32 @@ void TestDoubleHighLow::halfDoubleIsOffWhileHighLowIsTheStyle() {
 
     DealRound(game, Qt::Key_Return, C(1, 6));
     QCOMPARE(GameFixture::Text(form.lblHold[4]), QString("HIGH"));
+}
+
+// The bonus hand's name is typed while events run; the win just doubled must not be
+// collected or staked again before the bonus is added and the run collects itself.
+void TestDoubleHighLow::buttonsStayOffThroughTheSpecialBonus() {
+    GameFixture game;
+    frmPoker& form = *game.form;
+    DealHighLow(game, C(1, 1));
+    Guess(game, true, C(1, 4));
+    Guess(game, false, C(1, 2));
+    Guess(game, true, C(1, 8));
+    const std::int32_t coins = basIniProc::lngCoin;
+    game.onEvents = [&] {
+        if (form.blnDealing) {
+            for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_A}) {
+                game.Press(key);
+            }
+        }
+    };
+    Guess(game, false, C(1, 3));
+
+    QCOMPARE(GameFixture::Status(), 0);
+    QCOMPARE(basIniProc::lngCoin, coins + 160 + 400);
+    QCOMPARE(form.lngLastWager, 10);
+    QCOMPARE(game.TableCard(0), std::string("1,1"));
+    QCOMPARE(game.TableCard(4), std::string("1,3"));
 }
 
 QTEST_MAIN(TestDoubleHighLow)
