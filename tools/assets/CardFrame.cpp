@@ -1,5 +1,8 @@
 #include "CardFrame.h"
 
+#include <QFontMetricsF>
+#include <algorithm>
+
 namespace assets {
 namespace {
 
@@ -41,16 +44,26 @@ QFont RankFont(int pixelSize) {
     QFont font("DejaVu Serif");
     font.setStyleHint(QFont::Serif);
     font.setBold(true);
-    font.setStretch(QFont::Condensed);
     font.setPixelSize(pixelSize);
     return font;
 }
 
+void DrawFittedText(QPainter& painter, const QRectF& box, const QString& text) {
+    const double width = QFontMetricsF(painter.font()).horizontalAdvance(text);
+    const double squeeze = std::min(1.0, box.width() / width);
+    painter.save();
+    painter.translate(box.center());
+    painter.scale(squeeze, 1);
+    painter.drawText(QRectF(-width / 2, -box.height() / 2, width, box.height()), Qt::AlignCenter,
+                     text);
+    painter.restore();
+}
+
 void DrawCornerIndices(QPainter& painter, const QString& rank, Suit suit) {
     DrawBothEnds(painter, [&] {
-        painter.setFont(RankFont(rank.size() > 1 ? 30 : 34));
+        painter.setFont(RankFont(34));
         painter.setPen(SuitColour(suit));
-        painter.drawText(QRectF(4, 8, 42, 38), Qt::AlignCenter, rank);
+        DrawFittedText(painter, QRectF(5, 8, 40, 38), rank);
         DrawSuit(painter, suit, {25, 60}, 24);
     });
 }

@@ -35,6 +35,9 @@ template <typename Draw> void DrawBothEnds(QPainter& painter, Draw draw) {
     painter.restore();
 }
 
+// Bold serif from DejaVu, which every Debian desktop has; no condensed face is
+// assumed, so a wide rank is squeezed to its box instead.
 QFont RankFont(int pixelSize);
+void DrawFittedText(QPainter& painter, const QRectF& box, const QString& text);
 
 } // namespace assets
