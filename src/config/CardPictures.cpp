@@ -53,6 +53,8 @@ void LoadCardPictures() {
     frmWait wait;
     wait.show();
     wait.lblWaitBar->setText("");
+    // Once, so the window is on screen before the first picture; the steps
+    // then repaint only the bar.
     platform::DoEvents();
     for (const PictureKey& picture : PictureKeys()) {
         *picture.slot = LoadPicture(GetIni("CARD", picture.key));
