@@ -1,5 +1,6 @@
 #include "GameFixture.h"
 
+#include <QTimer>
 #include <QtTest>
 #include <algorithm>
 
@@ -63,6 +64,7 @@ class TestGameFlow : public QObject {
     void handCountWraps();
     void gameNumberWraps_data();
     void gameNumberWraps();
+    void messageBlinksEverySecond();
 };
 
 void TestGameFlow::startUpWaitsForABet() {
@@ -239,8 +241,11 @@ void TestGameFlow::payingDrawOffersTheWinAndCollectPaysIt() {
     QCOMPARE(GameFixture::Text(form.lblMsg), QString("ＳＥＬＥＣＴ　ＣＡＲＤ"));
     QCOMPARE(basIniProc::lngCoin, 40);
     HoldAll(game);
+    game.ClearRecords();
     game.Press(Qt::Key_Return);
 
+    QCOMPARE(Count(game.timeline, "Pause 200"), 0);
+    QCOMPARE(Count(game.timeline, "Pause 10"), static_cast<int>(std::string("TWO PAIR").size()));
     QCOMPARE(GameFixture::Status(), 2);
     QCOMPARE(form.lngWin, 10);
     QCOMPARE(basIniProc::lngPlayData[8], 1);
@@ -357,6 +362,33 @@ void TestGameFlow::gameNumberWraps() {
     game.form->intGameNo = static_cast<std::int16_t>(before);
     game.DealWithMaxBet(kNothing);
     QCOMPARE(game.form->intGameNo, static_cast<std::int16_t>(after));
+}
+
+// The ticks are driven by hand: ten ticks of 100 ms flip the message, and ShowMsg
+// shows it again at once without restarting the count.
+void TestGameFlow::messageBlinksEverySecond() {
+    GameFixture game;
+    frmPoker& form = *game.form;
+    QVERIFY(form.tmrMsg->isActive());
+    QCOMPARE(form.tmrMsg->interval(), 100);
+    form.tmrMsg->stop();
+    form.intMsgBlink = 0;
+    for (int tick = 1; tick < 10; ++tick) {
+        form.tmrMsg_Timer();
+    }
+    QVERIFY(!form.lblMsg->isHidden());
+    form.tmrMsg_Timer();
+    QVERIFY(form.lblMsg->isHidden());
+    for (int tick = 0; tick < 4; ++tick) {
+        form.tmrMsg_Timer();
+    }
+    form.ShowMsg("ＧＯＯＤ　ＬＵＣＫ");
+    QVERIFY(!form.lblMsg->isHidden());
+    QCOMPARE(form.intMsgBlink, std::int16_t{4});
+    for (int tick = 0; tick < 6; ++tick) {
+        form.tmrMsg_Timer();
+    }
+    QVERIFY(form.lblMsg->isHidden());
 }
 
 QTEST_MAIN(TestGameFlow)
