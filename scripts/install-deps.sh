@@ -7,7 +7,7 @@ PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libsdl2-dev libsdl2-mixer-dev timidity freepats
-  fonts-ipafont-gothic
+  fonts-ipafont-gothic fonts-dejavu-core
   xvfb xauth xdotool imagemagick
   clang-format
 )
