@@ -6,6 +6,7 @@
 #include "sound/basEffect.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -24,10 +25,11 @@ namespace {
 
 constexpr std::int64_t kCountLimit = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t kFlushBonus = 5;
-constexpr std::int64_t kHighLowGuesses = 4;
+constexpr std::int64_t kHighLowRunFactor = 2 * 2 * 2 * 2; // four right guesses
 constexpr std::int64_t kSpecialBonusFactor = 10;
 constexpr std::int32_t kLoudWin = 60;
 constexpr int kFlashPause = 100;
+constexpr int kBonusPause = 1000;
 constexpr std::int32_t kFlashWhite = 0xFFFFFF;
 constexpr std::int32_t kFlashBlack = 0;
 
@@ -66,7 +68,7 @@ std::int64_t BestRoundWin(std::int64_t stake, std::int16_t style, std::int64_t w
     case kStyleHighLow: {
         const auto& rates = basPokerProc::lngPayRate;
         const std::int64_t topRate = *std::max_element(rates.begin(), rates.end());
-        return (stake << kHighLowGuesses) + kSpecialBonusFactor * topRate * wager;
+        return stake * kHighLowRunFactor + kSpecialBonusFactor * topRate * wager;
     }
     default:
         return stake * 2;
@@ -115,8 +117,8 @@ void frmPoker::DealDoubleRound() {
         ShowBonusTable();
     }
     ResetRound();
-    for (int i = 0; i < 5; ++i) {
-        ShowCard(i, false);
+    for (std::size_t i = 0; i < imgTable.size(); ++i) {
+        ShowCard(static_cast<int>(i), false);
     }
     ShowCard(0, true);
     if (highLow) {
@@ -213,6 +215,8 @@ void frmPoker::PauseSpeed(double Factor) {
     platform::Pause(static_cast<int>(std::nearbyint(basIniProc::intGameSpeed * Factor)));
 }
 
+// The bonus is what the bonus table shows in the hand's row; the offer of the run left
+// room for the largest of them.
 void frmPoker::PaySpecialBonus(int Code) {
     const auto row = static_cast<std::size_t>(Code);
     FlashTable();
@@ -225,7 +229,7 @@ void frmPoker::PaySpecialBonus(int Code) {
     SetBackColor(lblWinName.at(row), kRed);
     SetBackColor(lbl1Win.at(row), kRed);
     ShowResult(QString::fromStdString(basPokerProc::HandName(static_cast<std::int16_t>(Code))));
-    platform::Pause(1000);
+    platform::Pause(kBonusPause);
 }
 
 // A winning RED/BLACK pick that makes five cards of one suit: the stake is multiplied

@@ -27,6 +27,8 @@ class TestDoubleStandard : public QObject {
     void pickSettles();
     void tieDealsAgainForTheSameStake();
     void dealersJokerLosesAtOnce();
+    void pausesFollowTheSpeed_data();
+    void pausesFollowTheSpeed();
     void winSoundFollowsTheNewStake_data();
     void winSoundFollowsTheNewStake();
 };
@@ -173,6 +175,36 @@ void TestDoubleStandard::dealersJokerLosesAtOnce() {
     // One and a half card pauses before the loss is shown.
     QVERIFY(std::find(game.timeline.begin(), game.timeline.end(), "Pause 300") !=
             game.timeline.end());
+}
+
+void TestDoubleStandard::pausesFollowTheSpeed_data() {
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<QList<int>>("slow");
+
+    // The picked card, the two BOOs of the tie, then the dealer's joker of the round
+    // dealt again; fractions of the speed round to the nearest, halves to even.
+    QTest::newRow("200") << 200 << QList<int>{1000, 1000, 500, 300};
+    QTest::newRow("201") << 201 << QList<int>{1005, 1005, 502, 302};
+    QTest::newRow("203") << 203 << QList<int>{1015, 1015, 508, 304};
+}
+
+void TestDoubleStandard::pausesFollowTheSpeed() {
+    QFETCH(int, speed);
+    QFETCH(QList<int>, slow);
+    GameFixture game;
+    ReachOffer(game, kTwoPair);
+    basIniProc::intGameSpeed = static_cast<std::int16_t>(speed);
+    DealRound(game, Qt::Key_Return, C(1, 8));
+    GameFixture::Cards({kFillers[0], kFillers[1], kFillers[2], C(2, 8), testsupport::kJoker,
+                        C(1, 2), C(2, 3), C(3, 4), C(4, 5)});
+    game.ClearRecords();
+    game.Press(PositionKey(1));
+
+    QList<int> longer;
+    std::copy_if(game.pauses.begin(), game.pauses.end(), std::back_inserter(longer),
+                 [speed](int ms) { return ms > speed; });
+    QCOMPARE(longer, slow);
+    QCOMPARE(GameFixture::Status(), 0);
 }
 
 void TestDoubleStandard::winSoundFollowsTheNewStake_data() {
