@@ -1,5 +1,7 @@
 #include "config/frmWait.h"
 
+#include "platform/GameFont.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
@@ -12,17 +14,6 @@ namespace {
 const QColor kTableGreen(0, 128, 0);
 const QColor kEdgeGreen(0, 72, 0);
 const QColor kBarFill(255, 255, 0);
-
-// The table's lettering: bold and fixed-pitch, the Japanese gothic where it exists.
-QFont GameFont(qreal points) {
-    QFont font;
-    font.setFamilies({"ＭＳ ゴシック", "MS Gothic", "IPAGothic", "DejaVu Sans Mono", "monospace"});
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setBold(true);
-    font.setPointSizeF(points);
-    return font;
-}
 
 QLabel* MakeLabel(const QString& text, const QColor& colour, QWidget* parent) {
     auto* label = new QLabel(text, parent);

@@ -1,8 +1,8 @@
 #include "game/frmPoker.h"
 
-#include "game/GameFont.h"
 #include "game/KeyCodes.h"
 #include "log/CoinGraph.h"
+#include "platform/GameFont.h"
 #include "platform/QtPlatform.h"
 #include "rules/basPokerProc.h"
 
@@ -61,8 +61,7 @@ frmPoker::frmPoker(QWidget* parent) : QWidget(parent) {
     tmrMsg->start(kMessageTick);
 }
 
-QLabel* frmPoker::AddLabel(const LabelLook& look, TwipsRect place) {
-    auto* label = new QLabel(look.text, this);
+void frmPoker::DressLabel(QLabel* label, const LabelLook& look, TwipsRect place) {
     label->setFont(GameFont(look.pointSize));
     label->setAlignment(look.align | Qt::AlignTop);
     SetForeColor(label, look.fore);
@@ -70,18 +69,17 @@ QLabel* frmPoker::AddLabel(const LabelLook& look, TwipsRect place) {
         SetBackColor(label, *look.back);
     }
     twips.Place(label, place);
+}
+
+QLabel* frmPoker::AddLabel(const LabelLook& look, TwipsRect place) {
+    auto* label = new QLabel(look.text, this);
+    DressLabel(label, look, place);
     return label;
 }
 
 ClickLabel* frmPoker::AddClickLabel(const LabelLook& look, TwipsRect place) {
     auto* label = new ClickLabel(look.text, this);
-    label->setFont(GameFont(look.pointSize));
-    label->setAlignment(look.align | Qt::AlignTop);
-    SetForeColor(label, look.fore);
-    if (look.back) {
-        SetBackColor(label, *look.back);
-    }
-    twips.Place(label, place);
+    DressLabel(label, look, place);
     return label;
 }
 

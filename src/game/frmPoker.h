@@ -157,6 +157,7 @@ class frmPoker : public QWidget {
     void CreateTable();
     void CreateCoinDisplays();
     void CreateButtons();
+    void DressLabel(QLabel* label, const LabelLook& look, TwipsRect place);
     QLabel* AddLabel(const LabelLook& look, TwipsRect place);
     ClickLabel* AddClickLabel(const LabelLook& look, TwipsRect place);
     QPushButton* AddButton(const QString& caption, TwipsRect place, void (frmPoker::*handler)());
@@ -174,11 +175,13 @@ class frmPoker : public QWidget {
     void CountPayout();
     void CountPaidCoins();
     void PressIfEnabled(QPushButton* button, void (frmPoker::*handler)());
+    void BetAndDeal(QPushButton* button, int Mode);
 
     // ---- Double-up rounds --------------------------------------------------------
     bool DoubleOfferedIn(std::int16_t Style) const;
     bool PickAllowed(int Index) const;
     int PickedPosition() const;
+    int RevealPick();
     void PauseSpeed(double Factor);
     void TurnUpPlayerCards();
     void TurnUpPick(int Index);

@@ -148,21 +148,19 @@ void frmPoker::cmdOneBet_Click() {
 }
 
 void frmPoker::cmdMaxBet_Click() {
-    cmdMaxBet->setEnabled(false);
-    StopWinSounds();
-    SetButtons(99);
-    CoinProc(10);
-    ShowPayTable();
-    SetButtons(1);
-    basEffect::SoundPlayIfStopped("COININ");
-    cmdDual_Click();
+    BetAndDeal(cmdMaxBet, 10);
 }
 
 void frmPoker::cmdRepBet_Click() {
-    cmdRepBet->setEnabled(false);
+    BetAndDeal(cmdRepBet, 80);
+}
+
+// MAX BET and REP BET differ only in how many coins they take; both deal at once.
+void frmPoker::BetAndDeal(QPushButton* button, int Mode) {
+    button->setEnabled(false);
     StopWinSounds();
     SetButtons(99);
-    CoinProc(80);
+    CoinProc(Mode);
     ShowPayTable();
     SetButtons(1);
     basEffect::SoundPlayIfStopped("COININ");

@@ -68,14 +68,23 @@ int frmPoker::PickedPosition() const {
     return -1;
 }
 
-void frmPoker::JudgeStandard() {
+// Turns up the cards left and then the pick; a round with no pick is lost (-1).
+int frmPoker::RevealPick() {
     TurnUpPlayerCards();
     const int picked = PickedPosition();
     if (picked < 0) {
         DoubleLose();
-        return;
+        return -1;
     }
     TurnUpPick(picked);
+    return picked;
+}
+
+void frmPoker::JudgeStandard() {
+    const int picked = RevealPick();
+    if (picked < 0) {
+        return;
+    }
     const int dealer = CardValue(0);
     const int player = CardValue(static_cast<std::size_t>(picked));
     if (player > dealer) {
@@ -100,13 +109,10 @@ void frmPoker::StandardTie() {
 }
 
 void frmPoker::JudgeRedBlack() {
-    TurnUpPlayerCards();
-    const int picked = PickedPosition();
+    const int picked = RevealPick();
     if (picked < 0) {
-        DoubleLose();
         return;
     }
-    TurnUpPick(picked);
     if (IsRed(0) != IsRed(static_cast<std::size_t>(picked))) {
         DoubleLose();
         return;

@@ -1,4 +1,4 @@
-#include "game/GameFont.h"
+#include "platform/GameFont.h"
 
 #include <QFontDatabase>
 #include <QStringList>
