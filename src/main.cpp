@@ -1,11 +1,15 @@
 #include "game/frmPoker.h"
+#include "platform/ProgramFolder.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     platform::InstallQtSeams();
+    QApplication::setWindowIcon(
+        QIcon(QString::fromStdString(platform::ProgramFolder() + "vesk_poker.png")));
     frmPoker window;
     window.show();
     return QApplication::exec();

@@ -1,4 +1,5 @@
 #include "BmpFile.h"
+#include "CardArt.h"
 #include "CardFiles.h"
 #include "ContactSheet.h"
 #include "Sounds.h"
@@ -6,10 +7,12 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QPainter>
 #include <cstdio>
 
 // Writes the game's own card pictures and sounds:
-//   vesk_assets FOLDER          FOLDER/card/*.bmp and FOLDER/sound/*.wav
+//   vesk_assets FOLDER          FOLDER/card/*.bmp, FOLDER/sound/*.wav and the
+//                               program's icon FOLDER/vesk_poker.png
 //   vesk_assets --sheet FILE    every card on one PNG, for looking the pack over
 namespace {
 
@@ -30,6 +33,18 @@ bool WriteSounds(const QDir& folder) {
     return ok;
 }
 
+// The joker, the pack's most recognisable face, upright in a square.
+bool WriteIcon(const QDir& folder) {
+    constexpr int kSize = 256;
+    const QImage joker = assets::DrawJoker().scaledToHeight(kSize, Qt::SmoothTransformation);
+    QImage icon(kSize, kSize, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.drawImage((kSize - joker.width()) / 2, 0, joker);
+    painter.end();
+    return icon.save(folder.filePath("vesk_poker.png"));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -47,5 +62,6 @@ int main(int argc, char* argv[]) {
     const QDir folder(args[1]);
     const bool cards = WriteCards(folder);
     const bool sounds = WriteSounds(folder);
-    return cards && sounds ? 0 : 1;
+    const bool icon = WriteIcon(folder);
+    return cards && sounds && icon ? 0 : 1;
 }
