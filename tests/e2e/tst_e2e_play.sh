@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program in an empty folder, played for a few games with the keys alone
 # (MAX BET, two holds, draw, COLLECT when a win is offered), then closed with Esc.
-# Every coin must be accounted for in Poker.ini: TOTAL = 50 - TOTAL_GET + TOTAL_PUT.
+# Every coin must be accounted for in Poker.ini: TOTAL = 50 - TOTAL_GET + TOTAL_PUT,
+# and the play log holds one record per finished game, the last with the balance.
 source "$(dirname "$0")/xgame.sh"
 
 readonly GAMES=3
@@ -57,4 +58,16 @@ echo "TOTAL=$total TOTAL_GET=$got TOTAL_PUT=$put"
 [ -n "$total" ] && [ -n "$got" ] && [ -n "$put" ] || { echo "Poker.ini lacks [COIN]" >&2; exit 1; }
 [ "$got" -ge 10 ] || { echo "not one game was bet" >&2; exit 1; }
 [ "$total" -eq $((50 - got + put)) ] || { echo "coins were lost or made" >&2; exit 1; }
+
+log="$XGAME_DIR/vesk_poker.log"
+[ -f "$log" ] || { echo "no play log" >&2; exit 1; }
+records=$(grep -cE "^-?[0-9]+(,-?[0-9]+){5}"$'\r'"\$" "$log" || true)
+[ "$records" -eq "$(wc -l <"$log")" ] || { echo "malformed play log" >&2; exit 1; }
+started=$((got / 10))
+[ "$records" -eq "$started" ] || [ "$records" -eq $((started - 1)) ] ||
+    { echo "$records records for $started games" >&2; exit 1; }
+if [ "$records" -eq "$started" ]; then
+    balance=$(tail -n1 "$log" | cut -d, -f2)
+    [ "$balance" -eq "$total" ] || { echo "last record's balance $balance, saved $total" >&2; exit 1; }
+fi
 echo "1 passed, 0 failed"
