@@ -175,6 +175,7 @@ class frmPoker : public QWidget {
     void CountPayout();
     void CountPaidCoins();
     void PressIfEnabled(QPushButton* button, void (frmPoker::*handler)());
+    void StopWinSounds();
     void BetAndDeal(QPushButton* button, int Mode);
 
     // ---- Double-up rounds --------------------------------------------------------

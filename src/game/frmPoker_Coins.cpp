@@ -31,11 +31,6 @@ std::int32_t SaturatedSum(std::int64_t a, std::int64_t b) {
         std::min<std::int64_t>(a + b, std::numeric_limits<std::int32_t>::max()));
 }
 
-void StopWinSounds() {
-    basEffect::SoundStop("WIN1");
-    basEffect::SoundStop("WIN2");
-}
-
 } // namespace
 
 void frmPoker::CoinProc(int Mode) {
@@ -186,6 +181,12 @@ void frmPoker::cmdHalf_Click() {
     SetLabelNumber(lblLuckNo, LabelNumber(lblLuckNo) - 1);
     ShowDoublePanel(true);
     cmdDual_Click();
+}
+
+// Every button cuts a win jingle short: the player has moved on.
+void frmPoker::StopWinSounds() {
+    basEffect::SoundStop("WIN1");
+    basEffect::SoundStop("WIN2");
 }
 
 void frmPoker::PressIfEnabled(QPushButton* button, void (frmPoker::*handler)()) {

@@ -96,8 +96,7 @@ void frmPoker::SetTableColor(std::int32_t Color) {
 void frmPoker::cmdDual_Click() {
     const FlagScope dealing(blnDealing);
     cmdDual->setEnabled(false);
-    basEffect::SoundStop("WIN1");
-    basEffect::SoundStop("WIN2");
+    StopWinSounds();
     SetButtons(99);
     platform::Randomize();
     ShowMsg("ＧＯＯＤ　ＬＵＣＫ");
