@@ -1,6 +1,7 @@
-#include "IniFiles.h"
 #include "config/DefaultIni.h"
 #include "config/ProfileText.h"
+#include "support/Columns.h"
+#include "support/Files.h"
 
 #include <QImage>
 #include <QtTest>
@@ -129,9 +130,7 @@ class TestAssets : public QObject {
     }
 
     void everySoundIsAPlayableWav_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<double>("shortest");
-        QTest::addColumn<double>("longest");
+        Columns<QString, double, double>("file", "shortest", "longest");
         const auto row = [](const char* key, double shortest, double longest) {
             QTest::newRow(key) << QString::fromStdString(
                                       FileOf("sound", DefaultValue("SOUND", key)))

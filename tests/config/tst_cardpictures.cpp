@@ -1,8 +1,9 @@
-#include "IniFiles.h"
 #include "config/CardPictures.h"
 #include "config/basIniProc.h"
 #include "config/frmWait.h"
 #include "platform/ProgramFolder.h"
+#include "support/Columns.h"
+#include "support/Files.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -120,29 +121,21 @@ class TestCardPictures : public QObject {
     }
 
     void storedValuesDecideWhatLoads_data() {
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QSize>("size");
+        Columns<QString, QString, QSize>("value", "file", "size");
+        const auto row = [](const char* name, QString value, QString file, QSize size) {
+            QTest::newRow(name) << value << file << size;
+        };
         const QSize none(0, 0);
         const QSize saved(20, 30);
-        QTest::newRow("jpeg") << "\\face.jpg"
-                              << "face.jpg" << saved;
-        QTest::newRow("gif") << "\\face.gif"
-                             << "face.gif" << QSize(1, 1);
-        QTest::newRow("icon") << "\\face.ico"
-                              << "face.ico" << saved;
-        QTest::newRow("png") << "\\face.png"
-                             << "face.png" << saved;
-        QTest::newRow("subfolder") << "\\deck\\red\\face.bmp"
-                                   << "deck/red/face.bmp" << saved;
-        QTest::newRow("missing file") << "\\absent.bmp"
-                                      << "face.bmp" << none;
-        QTest::newRow("empty value names the folder") << ""
-                                                      << "face.bmp" << none;
-        QTest::newRow("no leading backslash") << "face.bmp"
-                                              << "face.bmp" << none;
-        QTest::newRow("a folder") << "\\deck"
-                                  << "deck/face.bmp" << none;
+        row("jpeg", "\\face.jpg", "face.jpg", saved);
+        row("gif", "\\face.gif", "face.gif", QSize(1, 1));
+        row("icon", "\\face.ico", "face.ico", saved);
+        row("png", "\\face.png", "face.png", saved);
+        row("subfolder", "\\deck\\red\\face.bmp", "deck/red/face.bmp", saved);
+        row("missing file", "\\absent.bmp", "face.bmp", none);
+        row("empty value names the folder", "", "face.bmp", none);
+        row("no leading backslash", "face.bmp", "face.bmp", none);
+        row("a folder", "\\deck", "deck/face.bmp", none);
     }
 
     void storedValuesDecideWhatLoads() {

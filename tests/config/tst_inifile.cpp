@@ -1,6 +1,7 @@
-#include "IniFiles.h"
 #include "config/basIniProc.h"
 #include "platform/ProgramFolder.h"
+#include "support/Columns.h"
+#include "support/Files.h"
 
 #include <QtTest>
 #include <filesystem>
@@ -12,72 +13,49 @@ using testsupport::WriteBytes;
 namespace {
 
 // Written out by hand, not generated: these are the bytes a first start must leave.
-const std::string kDefaultIni = "[SOUND]\r\n"
-                                "CARD=\\CARD.wav\r\n"
-                                "COININ=\\MEDALIN.wav\r\n"
-                                "COINOUT=\\MEDALOUT.wav\r\n"
-                                "HOLD=\\HOLD.wav\r\n"
-                                "BOO=\\BOO.wav\r\n"
-                                "WIN0=\\win0.wav\r\n"
-                                "WIN1=\\win1.wav\r\n"
-                                "WIN2=\\win2.wav\r\n"
-                                "BONUS=\\BONUS.wav\r\n"
-                                "FANFARE=\\ragtimedance.wav\r\n"
-                                "[CARD]\r\n"
-                                "URA=\\ura.bmp\r\n"
-                                "C_01=\\clb_1.bmp\r\nC_02=\\clb_2.bmp\r\nC_03=\\clb_3.bmp\r\n"
-                                "C_04=\\clb_4.bmp\r\nC_05=\\clb_5.bmp\r\nC_06=\\clb_6.bmp\r\n"
-                                "C_07=\\clb_7.bmp\r\nC_08=\\clb_8.bmp\r\nC_09=\\clb_9.bmp\r\n"
-                                "C_10=\\clb_10.bmp\r\nC_11=\\clb_11.bmp\r\nC_12=\\clb_12.bmp\r\n"
-                                "C_13=\\clb_13.bmp\r\n"
-                                "H_01=\\her_1.bmp\r\nH_02=\\her_2.bmp\r\nH_03=\\her_3.bmp\r\n"
-                                "H_04=\\her_4.bmp\r\nH_05=\\her_5.bmp\r\nH_06=\\her_6.bmp\r\n"
-                                "H_07=\\her_7.bmp\r\nH_08=\\her_8.bmp\r\nH_09=\\her_9.bmp\r\n"
-                                "H_10=\\her_10.bmp\r\nH_11=\\her_11.bmp\r\nH_12=\\her_12.bmp\r\n"
-                                "H_13=\\her_13.bmp\r\n"
-                                "D_01=\\dia_1.bmp\r\nD_02=\\dia_2.bmp\r\nD_03=\\dia_3.bmp\r\n"
-                                "D_04=\\dia_4.bmp\r\nD_05=\\dia_5.bmp\r\nD_06=\\dia_6.bmp\r\n"
-                                "D_07=\\dia_7.bmp\r\nD_08=\\dia_8.bmp\r\nD_09=\\dia_9.bmp\r\n"
-                                "D_10=\\dia_10.bmp\r\nD_11=\\dia_11.bmp\r\nD_12=\\dia_12.bmp\r\n"
-                                "D_13=\\dia_13.bmp\r\n"
-                                "S_01=\\spd_1.bmp\r\nS_02=\\spd_2.bmp\r\nS_03=\\spd_3.bmp\r\n"
-                                "S_04=\\spd_4.bmp\r\nS_05=\\spd_5.bmp\r\nS_06=\\spd_6.bmp\r\n"
-                                "S_07=\\spd_7.bmp\r\nS_08=\\spd_8.bmp\r\nS_09=\\spd_9.bmp\r\n"
-                                "S_10=\\spd_10.bmp\r\nS_11=\\spd_11.bmp\r\nS_12=\\spd_12.bmp\r\n"
-                                "S_13=\\spd_13.bmp\r\n"
-                                "JOKER=\\joker.bmp\r\n"
-                                "[COIN]\r\n"
-                                "TOTAL=50\r\n"
-                                "TOTAL_GET=0\r\n"
-                                "TOTAL_PUT=0\r\n"
-                                "[PLAYDATA]\r\n"
-                                "0=0\r\n1=0\r\n2=0\r\n3=0\r\n4=0\r\n5=0\r\n6=0\r\n7=0\r\n8=0\r\n"
-                                "MAX_DOUBLE_CNT=0\r\n"
-                                "MAX_DOUBLE_WIN=0\r\n"
-                                "[SETTING]\r\n"
-                                "GAME=200\r\n"
-                                "BACKCOLOR=32768\r\n";
+const std::string kDefaultIni =
+    "[SOUND]\r\nCARD=\\CARD.wav\r\nCOININ=\\MEDALIN.wav\r\nCOINOUT=\\MEDALOUT.wav\r\n"
+    "HOLD=\\HOLD.wav\r\nBOO=\\BOO.wav\r\nWIN0=\\win0.wav\r\nWIN1=\\win1.wav\r\n"
+    "WIN2=\\win2.wav\r\nBONUS=\\BONUS.wav\r\nFANFARE=\\ragtimedance.wav\r\n[CARD]\r\n"
+    "URA=\\ura.bmp\r\nC_01=\\clb_1.bmp\r\nC_02=\\clb_2.bmp\r\nC_03=\\clb_3.bmp\r\n"
+    "C_04=\\clb_4.bmp\r\nC_05=\\clb_5.bmp\r\nC_06=\\clb_6.bmp\r\nC_07=\\clb_7.bmp\r\n"
+    "C_08=\\clb_8.bmp\r\nC_09=\\clb_9.bmp\r\nC_10=\\clb_10.bmp\r\nC_11=\\clb_11.bmp\r\n"
+    "C_12=\\clb_12.bmp\r\nC_13=\\clb_13.bmp\r\nH_01=\\her_1.bmp\r\nH_02=\\her_2.bmp\r\n"
+    "H_03=\\her_3.bmp\r\nH_04=\\her_4.bmp\r\nH_05=\\her_5.bmp\r\nH_06=\\her_6.bmp\r\n"
+    "H_07=\\her_7.bmp\r\nH_08=\\her_8.bmp\r\nH_09=\\her_9.bmp\r\nH_10=\\her_10.bmp\r\n"
+    "H_11=\\her_11.bmp\r\nH_12=\\her_12.bmp\r\nH_13=\\her_13.bmp\r\nD_01=\\dia_1.bmp\r\n"
+    "D_02=\\dia_2.bmp\r\nD_03=\\dia_3.bmp\r\nD_04=\\dia_4.bmp\r\nD_05=\\dia_5.bmp\r\n"
+    "D_06=\\dia_6.bmp\r\nD_07=\\dia_7.bmp\r\nD_08=\\dia_8.bmp\r\nD_09=\\dia_9.bmp\r\n"
+    "D_10=\\dia_10.bmp\r\nD_11=\\dia_11.bmp\r\nD_12=\\dia_12.bmp\r\nD_13=\\dia_13.bmp\r\n"
+    "S_01=\\spd_1.bmp\r\nS_02=\\spd_2.bmp\r\nS_03=\\spd_3.bmp\r\nS_04=\\spd_4.bmp\r\n"
+    "S_05=\\spd_5.bmp\r\nS_06=\\spd_6.bmp\r\nS_07=\\spd_7.bmp\r\nS_08=\\spd_8.bmp\r\n"
+    "S_09=\\spd_9.bmp\r\nS_10=\\spd_10.bmp\r\nS_11=\\spd_11.bmp\r\nS_12=\\spd_12.bmp\r\n"
+    "S_13=\\spd_13.bmp\r\nJOKER=\\joker.bmp\r\n[COIN]\r\nTOTAL=50\r\nTOTAL_GET=0\r\n"
+    "TOTAL_PUT=0\r\n[PLAYDATA]\r\n0=0\r\n1=0\r\n2=0\r\n3=0\r\n4=0\r\n5=0\r\n6=0\r\n7=0\r\n"
+    "8=0\r\nMAX_DOUBLE_CNT=0\r\nMAX_DOUBLE_WIN=0\r\n[SETTING]\r\nGAME=200\r\n"
+    "BACKCOLOR=32768\r\n";
 
-void SetCounters(std::int32_t base) {
-    basIniProc::lngCoin = base;
-    basIniProc::lngTotalGet = base + 1;
-    basIniProc::lngTotalPut = base + 2;
-    for (std::size_t i = 0; i < basIniProc::lngPlayData.size(); ++i) {
-        basIniProc::lngPlayData[i] = base + 3 + static_cast<std::int32_t>(i);
+// Every counter of the coin data, each given its own value from base up.
+QList<int> SetCounters(std::int32_t base) {
+    QList<int> values;
+    for (std::int32_t* counter :
+         {&basIniProc::lngCoin, &basIniProc::lngTotalGet, &basIniProc::lngTotalPut,
+          &basIniProc::lngMaxDoubleCnt, &basIniProc::lngMaxDoubleWin}) {
+        values << (*counter = base + static_cast<std::int32_t>(values.size()));
     }
-    basIniProc::lngMaxDoubleCnt = base + 12;
-    basIniProc::lngMaxDoubleWin = base + 13;
+    for (std::int32_t& hands : basIniProc::lngPlayData) {
+        values << (hands = base + static_cast<std::int32_t>(values.size()));
+    }
+    return values;
 }
 
-void CompareCounters(std::int32_t base) {
-    QCOMPARE(basIniProc::lngCoin, base);
-    QCOMPARE(basIniProc::lngTotalGet, base + 1);
-    QCOMPARE(basIniProc::lngTotalPut, base + 2);
-    for (std::size_t i = 0; i < basIniProc::lngPlayData.size(); ++i) {
-        QCOMPARE(basIniProc::lngPlayData[i], base + 3 + static_cast<std::int32_t>(i));
+QList<int> Counters() {
+    QList<int> values{basIniProc::lngCoin, basIniProc::lngTotalGet, basIniProc::lngTotalPut,
+                      basIniProc::lngMaxDoubleCnt, basIniProc::lngMaxDoubleWin};
+    for (const std::int32_t hands : basIniProc::lngPlayData) {
+        values << hands;
     }
-    QCOMPARE(basIniProc::lngMaxDoubleCnt, base + 12);
-    QCOMPARE(basIniProc::lngMaxDoubleWin, base + 13);
+    return values;
 }
 
 } // namespace
@@ -107,9 +85,7 @@ class TestIniFile : public QObject {
         basIniProc::LoadCoinData();
         basIniProc::LoadGameSpeed();
         basIniProc::LoadBackColor();
-        QCOMPARE(basIniProc::lngCoin, 50);
-        QCOMPARE(basIniProc::lngTotalGet, 0);
-        QCOMPARE(basIniProc::lngMaxDoubleWin, 0);
+        QCOMPARE(Counters(), QList<int>{50} + QList<int>(13, 0));
         QCOMPARE(basIniProc::intGameSpeed, std::int16_t{200});
         QCOMPARE(basIniProc::lngBackColor, 32768);
     }
@@ -158,11 +134,11 @@ class TestIniFile : public QObject {
     void coinDataSurvivesSaveAndLoad() {
         QFETCH(int, base);
         basIniProc::InitIniFile();
-        SetCounters(base);
+        const QList<int> saved = SetCounters(base);
         basIniProc::SaveCoinData();
         SetCounters(0);
         basIniProc::LoadCoinData();
-        CompareCounters(base);
+        QCOMPARE(Counters(), saved);
         QCOMPARE(basIniProc::GetIni("COIN", "TOTAL"), std::to_string(base));
     }
 
@@ -202,22 +178,12 @@ class TestIniFile : public QObject {
         QCOMPARE(ReadBytes(Ini()), expected);
     }
 
-    void missingValuesReadEmpty_data() {
-        QTest::addColumn<QString>("section");
-        QTest::addColumn<QString>("key");
-        QTest::newRow("missing key") << "COIN"
-                                     << "NOPE";
-        QTest::newRow("missing section") << "NOPE"
-                                         << "TOTAL";
-        QTest::newRow("key of another section") << "SOUND"
-                                                << "TOTAL";
-    }
-
     void missingValuesReadEmpty() {
-        QFETCH(QString, section);
-        QFETCH(QString, key);
         basIniProc::InitIniFile();
-        QCOMPARE(basIniProc::GetIni(section.toStdString(), key.toStdString()), std::string());
+        for (const auto& [section, key] :
+             {std::pair{"COIN", "NOPE"}, {"NOPE", "TOTAL"}, {"SOUND", "TOTAL"}}) {
+            QVERIFY2(basIniProc::GetIni(section, key).empty(), key);
+        }
         std::filesystem::remove(Ini());
         QCOMPARE(basIniProc::GetIni("COIN", "TOTAL"), std::string());
     }
@@ -231,90 +197,61 @@ class TestIniFile : public QObject {
     }
 
     void numbersFromTheFile_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("coins");
-        QTest::newRow("plain") << "123" << 123;
-        QTest::newRow("negative") << "-45" << -45;
-        QTest::newRow("plus sign") << "+8" << 8;
-        QTest::newRow("blanks around") << "  17  " << 17;
-        QTest::newRow("empty") << "" << 0;
-        QTest::newRow("letters") << "abc" << 0;
-        QTest::newRow("lone minus") << "-" << 0;
-        QTest::newRow("leading integer") << "12abc" << 12;
-        QTest::newRow("exponent ignored") << "1e3" << 1;
-        QTest::newRow("decimal point") << "3.9" << 3;
-        QTest::newRow("hex is not read") << "&H10" << 0;
-        QTest::newRow("largest") << "2147483647" << 2147483647;
-        QTest::newRow("smallest") << "-2147483648" << -2147483647 - 1;
-        QTest::newRow("too large") << "2147483648" << 2147483647;
-        QTest::newRow("too small") << "-2147483649" << -2147483647 - 1;
-        QTest::newRow("far too large") << QString(40, '9') << 2147483647;
+        Columns<QString, int>("line", "coins");
+        QTest::newRow("missing key") << "TOTAL_GET=5" << 0;
+        QTest::newRow("plain") << "TOTAL=123" << 123;
+        QTest::newRow("negative") << "TOTAL=-45" << -45;
+        QTest::newRow("plus sign") << "TOTAL=+8" << 8;
+        QTest::newRow("blanks around") << "TOTAL=  17  " << 17;
+        QTest::newRow("empty") << "TOTAL=" << 0;
+        QTest::newRow("letters") << "TOTAL=abc" << 0;
+        QTest::newRow("lone minus") << "TOTAL=-" << 0;
+        QTest::newRow("leading integer") << "TOTAL=12abc" << 12;
+        QTest::newRow("exponent ignored") << "TOTAL=1e3" << 1;
+        QTest::newRow("decimal point") << "TOTAL=3.9" << 3;
+        QTest::newRow("hex is not read") << "TOTAL=&H10" << 0;
+        QTest::newRow("largest") << "TOTAL=2147483647" << 2147483647;
+        QTest::newRow("smallest") << "TOTAL=-2147483648" << -2147483647 - 1;
+        QTest::newRow("too large") << "TOTAL=2147483648" << 2147483647;
+        QTest::newRow("too small") << "TOTAL=-2147483649" << -2147483647 - 1;
+        QTest::newRow("far too large") << "TOTAL=" + QString(40, '9') << 2147483647;
     }
 
     void numbersFromTheFile() {
-        QFETCH(QString, text);
+        QFETCH(QString, line);
         QFETCH(int, coins);
-        WriteBytes(Ini(), "[COIN]\r\nTOTAL=" + text.toStdString() + "\r\n");
+        WriteBytes(Ini(), "[COIN]\r\n" + line.toStdString() + "\r\n");
         basIniProc::InitIniFile();
         basIniProc::LoadCoinData();
         QCOMPARE(basIniProc::lngCoin, coins);
     }
 
-    void missingTotalStartsWithNoCoins() {
-        WriteBytes(Ini(), "[COIN]\r\nTOTAL_GET=5\r\n");
-        basIniProc::InitIniFile();
-        basIniProc::LoadCoinData();
-        QCOMPARE(basIniProc::lngCoin, 0);
-        QCOMPARE(basIniProc::lngTotalGet, 5);
+    void settingsFromTheFile_data() {
+        Columns<QString, int, int>("lines", "speed", "colour");
+        QTest::newRow("missing keys") << "" << 200 << 0;
+        QTest::newRow("empty values") << "GAME=\r\nBACKCOLOR=\r\n" << 200 << 0;
+        QTest::newRow("zero speed, blue") << "GAME=0\r\nBACKCOLOR=16711680" << 200 << 16711680;
+        QTest::newRow("speed one, colour no number") << "GAME=1\r\nBACKCOLOR=green" << 1 << 0;
+        QTest::newRow("negative speed kept") << "GAME=-5" << -5 << 0;
+        QTest::newRow("speed no number") << "GAME=fast" << 200 << 0;
+        QTest::newRow("16-bit top") << "GAME=32767" << 32767 << 0;
+        QTest::newRow("beyond 16 bits") << "GAME=40000" << 32767 << 0;
+        QTest::newRow("beyond 32 bits") << "GAME=99999999999" << 32767 << 0;
+        QTest::newRow("below 16 bits") << "GAME=-40000" << -32768 << 0;
     }
 
-    void gameSpeed_data() {
-        QTest::addColumn<QString>("setting");
-        QTest::addColumn<int>("speed");
-        QTest::newRow("missing key") << "" << 200;
-        QTest::newRow("empty") << "GAME=\r\n" << 200;
-        QTest::newRow("zero") << "GAME=0\r\n" << 200;
-        QTest::newRow("one") << "GAME=1\r\n" << 1;
-        QTest::newRow("negative kept") << "GAME=-5\r\n" << -5;
-        QTest::newRow("not a number") << "GAME=fast\r\n" << 200;
-        QTest::newRow("16-bit top") << "GAME=32767\r\n" << 32767;
-        QTest::newRow("beyond 16 bits") << "GAME=40000\r\n" << 32767;
-        QTest::newRow("beyond 32 bits") << "GAME=99999999999\r\n" << 32767;
-        QTest::newRow("below 16 bits") << "GAME=-40000\r\n" << -32768;
-    }
-
-    void gameSpeed() {
-        QFETCH(QString, setting);
-        QFETCH(int, speed);
-        WriteBytes(Ini(), "[SETTING]\r\n" + setting.toStdString());
+    void settingsFromTheFile() {
+        QFETCH(QString, lines);
+        WriteBytes(Ini(), "[SETTING]\r\n" + lines.toStdString());
         basIniProc::InitIniFile();
         basIniProc::LoadGameSpeed();
-        QCOMPARE(basIniProc::intGameSpeed, static_cast<std::int16_t>(speed));
-    }
-
-    void backColor_data() {
-        QTest::addColumn<QString>("setting");
-        QTest::addColumn<int>("colour");
-        QTest::newRow("missing key gives black") << "" << 0;
-        QTest::newRow("empty gives black") << "BACKCOLOR=\r\n" << 0;
-        QTest::newRow("blue") << "BACKCOLOR=16711680\r\n" << 16711680;
-        QTest::newRow("not a number") << "BACKCOLOR=green\r\n" << 0;
-    }
-
-    void backColor() {
-        QFETCH(QString, setting);
-        QFETCH(int, colour);
-        WriteBytes(Ini(), "[SETTING]\r\nGAME=100\r\n" + setting.toStdString());
-        basIniProc::InitIniFile();
         basIniProc::LoadBackColor();
-        QCOMPARE(basIniProc::lngBackColor, colour);
+        QTEST(int{basIniProc::intGameSpeed}, "speed");
+        QTEST(basIniProc::lngBackColor, "colour");
     }
 
     void splitColor_data() {
-        QTest::addColumn<int>("colour");
-        QTest::addColumn<int>("red");
-        QTest::addColumn<int>("green");
-        QTest::addColumn<int>("blue");
+        Columns<int, int, int, int>("colour", "red", "green", "blue");
         QTest::newRow("table green") << 32768 << 0 << 128 << 0;
         QTest::newRow("black") << 0 << 0 << 0 << 0;
         QTest::newRow("white") << 0xFFFFFF << 255 << 255 << 255;

@@ -6,7 +6,7 @@
 #include <iterator>
 #include <string>
 
-// Each test case gets its own program folder, so no case sees another's Poker.ini.
+// Whole files as bytes, and names in a test case's own temporary folder.
 namespace testsupport {
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
