@@ -1,6 +1,7 @@
 #include "platform/Events.h"
 #include "platform/Random.h"
 #include "rules/basPokerProc.h"
+#include "support/Columns.h"
 #include "support/ScriptedCards.h"
 
 #include <QtTest>
@@ -68,9 +69,7 @@ class TestDeal : public QObject {
     }
 
     void jokerRules_data() {
-        QTest::addColumn<int>("style");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<bool>("jokerAllowed");
+        Columns<int, int, bool>("style", "status", "jokerAllowed");
         QTest::newRow("poker deal, standard") << 3 << 0 << true;
         QTest::newRow("poker draw, red/black") << 1 << 1 << true;
         QTest::newRow("red/black dealer") << 1 << 2 << false;
