@@ -89,4 +89,9 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
     }
 }
 
+bool HasMidiPatches() {
+    return qEnvironmentVariableIsSet("TIMIDITY_CFG") || QFile::exists("/etc/timidity.cfg") ||
+           QFile::exists("/etc/timidity/freepats.cfg");
+}
+
 } // namespace soundfiles

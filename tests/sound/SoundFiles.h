@@ -13,4 +13,7 @@ void WriteMidi(const QString& path, int noteMs);
 
 void WriteBytes(const QString& path, const QByteArray& bytes);
 
+// Timidity, built into SDL_mixer, looks for these; freepats installs the second.
+bool HasMidiPatches();
+
 } // namespace soundfiles

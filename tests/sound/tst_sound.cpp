@@ -1,13 +1,9 @@
 #include "SoundFiles.h"
 #include "config/basIniProc.h"
 #include "sound/basEffect.h"
+#include "support/Columns.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
-#include <utility>
-#include <vector>
 
 // Runs on SDL's dummy driver: the mixer plays in real time into nothing, so whether
 // a sound is playing, has run out or was cut short can be watched through
@@ -17,12 +13,6 @@ namespace {
 using Call = std::pair<std::string, std::string>;
 
 constexpr const char* kAlias = "TEST";
-
-// Timidity, built into SDL_mixer, looks for these; freepats installs the second.
-bool HasMidiPatches() {
-    return qEnvironmentVariableIsSet("TIMIDITY_CFG") || QFile::exists("/etc/timidity.cfg") ||
-           QFile::exists("/etc/timidity/freepats.cfg");
-}
 
 bool Playing(const std::string& alias = kAlias) {
     return basEffect::SoundIsPlaying(alias);
@@ -67,9 +57,7 @@ class TestSound : public QObject {
     }
 
     void playStopAndCloseFollowTheCalls_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<bool>("playing");
+        Columns<QString, QStringList, bool>("file", "steps", "playing");
 
         const QString wav = "long.wav";
         QTest::newRow("a fresh sound is stopped") << wav << QStringList{} << false;
@@ -94,7 +82,7 @@ class TestSound : public QObject {
         // The long sound would never run out within the wait.
         QTest::newRow("a second open plays the new file")
             << wav << QStringList{"reopen", "play", "runout"} << false;
-        if (HasMidiPatches()) {
+        if (soundfiles::HasMidiPatches()) {
             QTest::newRow("midi plays") << "long.mid" << QStringList{"play"} << true;
             QTest::newRow("midi stops") << "long.mid" << QStringList{"play", "stop"} << false;
             QTest::newRow("a closed midi is silent and stays so")
@@ -142,7 +130,7 @@ class TestSound : public QObject {
     }
 
     void oneMidiPlaysAtATime() {
-        if (!HasMidiPatches()) {
+        if (!soundfiles::HasMidiPatches()) {
             QSKIP("no General MIDI patches on this system");
         }
         basEffect::SoundOpen(Path("long.mid"), "WIN1");
@@ -218,14 +206,13 @@ class TestSound : public QObject {
     }
 
     void openAllReadsTheSoundSection_data() {
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<bool>("playing");
+        Columns<QString, bool>("value", "playing");
         QTest::newRow("file in the sound folder") << "\\long.wav" << true;
         QTest::newRow("backslash separates folders") << "\\in folder\\long.wav" << true;
         QTest::newRow("without the leading backslash no file is named") << "long.wav" << false;
         QTest::newRow("empty value") << "" << false;
         QTest::newRow("missing file") << "\\absent.wav" << false;
-        if (HasMidiPatches()) {
+        if (soundfiles::HasMidiPatches()) {
             QTest::newRow("midi") << "\\long.mid" << true;
         }
     }

@@ -1,8 +1,7 @@
 #include "SoundFiles.h"
 #include "sound/basEffect.h"
+#include "support/Columns.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <cstdlib>
 
@@ -22,11 +21,6 @@ constexpr qint64 BytesFor(int ms) {
 constexpr int kLoud = 500;
 // A pause this long ends one burst of sound.
 constexpr qint64 kGapSamples = BytesFor(50) / 2;
-
-bool HasMidiPatches() {
-    return qEnvironmentVariableIsSet("TIMIDITY_CFG") || QFile::exists("/etc/timidity.cfg") ||
-           QFile::exists("/etc/timidity/freepats.cfg");
-}
 
 int CountBursts(const QByteArray& output) {
     const auto* samples = reinterpret_cast<const qint16*>(output.constData());
@@ -64,16 +58,14 @@ class TestSoundOutput : public QObject {
         return file.readAll();
     }
 
-    // Sound was heard after offset and has been followed by ms of silence.
-    bool SoundedThenQuiet(qint64 offset, int ms) const {
-        const QByteArray output = OutputFrom(offset);
-        return CountBursts(output) > 0 && output.size() > BytesFor(ms) &&
-               CountBursts(output.right(BytesFor(ms))) == 0;
-    }
-
     bool QuietFor(qint64 offset, int ms) const {
         const QByteArray output = OutputFrom(offset);
         return output.size() > BytesFor(ms) && CountBursts(output.right(BytesFor(ms))) == 0;
+    }
+
+    // Sound was heard after offset and has been followed by ms of silence.
+    bool SoundedThenQuiet(qint64 offset, int ms) const {
+        return CountBursts(OutputFrom(offset)) > 0 && QuietFor(offset, ms);
     }
 
   private slots:
@@ -95,11 +87,10 @@ class TestSoundOutput : public QObject {
     void cleanupTestCase() { basEffect::SoundCloseAll(); }
 
     void stopAndCloseSilenceTheOutput_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("close");
+        Columns<QString, bool>("file", "close");
         QTest::newRow("wav stopped") << "steady.wav" << false;
         QTest::newRow("wav closed") << "steady.wav" << true;
-        if (HasMidiPatches()) {
+        if (soundfiles::HasMidiPatches()) {
             QTest::newRow("midi stopped") << "steady.mid" << false;
             QTest::newRow("midi closed") << "steady.mid" << true;
         }
@@ -121,10 +112,7 @@ class TestSoundOutput : public QObject {
 
     // A click at the start of each sound shows every start in the output as a burst.
     void startsShowInTheOutput_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("operation");
-        QTest::addColumn<int>("calls");
-        QTest::addColumn<int>("bursts");
+        Columns<QString, QString, int, int>("file", "operation", "calls", "bursts");
         QTest::newRow("play restarts a playing sound") << "click_then_rest.wav"
                                                        << "SoundPlay" << 1 << 2;
         QTest::newRow("play if stopped leaves a playing sound alone")
