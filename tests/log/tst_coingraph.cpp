@@ -1,6 +1,7 @@
 #include "config/basIniProc.h"
 #include "log/CoinGraph.h"
 #include "platform/QtPlatform.h"
+#include "support/Columns.h"
 
 #include <QtTest>
 #include <filesystem>
@@ -103,8 +104,7 @@ class TestCoinGraph : public QObject {
     }
 
     void drawnGraphPixels_data() {
-        QTest::addColumn<QList<int>>("balances");
-        QTest::addColumn<double>("lastHeightShare");
+        Columns<QList<int>, double>("balances", "lastHeightShare");
         QTest::newRow("one positive game on the top edge") << QList<int>{100} << 0.0;
         QTest::newRow("one negative game on the bottom edge") << QList<int>{-100} << 1.0;
         QTest::newRow("small balance above the axis") << QList<int>{50} << 0.25;

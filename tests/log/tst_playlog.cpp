@@ -1,14 +1,16 @@
 #include "config/basIniProc.h"
 #include "log/basLog.h"
+#include "support/Columns.h"
+#include "support/Files.h"
 
 #include <QtTest>
-#include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 #include <sstream>
 
 namespace fs = std::filesystem;
+using testsupport::ReadBytes;
+using testsupport::WriteBytes;
 
 namespace {
 
@@ -23,15 +25,6 @@ std::string Line(const basLog::LogRecord& r) {
     return line.str();
 }
 
-std::string ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
 std::string Games(int first, int last) {
     std::string bytes;
     for (int game = first; game <= last; ++game) {
@@ -44,14 +37,6 @@ QList<int> GameNumbers() {
     QList<int> numbers;
     for (const auto& record : basLog::ReadLog().value_or(std::vector<basLog::LogRecord>{})) {
         numbers << record.gameNo;
-    }
-    return numbers;
-}
-
-QList<int> Range(int first, int last) {
-    QList<int> numbers;
-    for (int n = first; n <= last; ++n) {
-        numbers << n;
     }
     return numbers;
 }
@@ -100,19 +85,8 @@ class TestPlayLog : public QObject {
         QVERIFY(!fs::exists(LogPath().string() + ".tmp"));
     }
 
-    void hundredthGameKeepsAllAndHundredFirstDropsOldest() {
-        for (int game = 1; game <= 100; ++game) {
-            basLog::AppendLog(Game(game));
-        }
-        QCOMPARE(GameNumbers(), Range(1, 100));
-        basLog::AppendLog(Game(101));
-        QCOMPARE(GameNumbers(), Range(2, 101));
-        QCOMPARE(ReadBytes(LogPath()), Games(2, 101));
-    }
-
     void appendTrimsExistingFile_data() {
-        QTest::addColumn<int>("existing");
-        QTest::addColumn<int>("firstKept");
+        Columns<int, int>("existing", "firstKept");
         QTest::newRow("98 records") << 98 << 1;
         QTest::newRow("99 records") << 99 << 1;
         QTest::newRow("100 records") << 100 << 2;
@@ -128,8 +102,7 @@ class TestPlayLog : public QObject {
     }
 
     void readingAcceptsAndRejectsLines_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<bool>("accepted");
+        Columns<QString, bool>("line", "accepted");
         QTest::newRow("as written") << "7,-20,3,0,40,20\r\n" << true;
         QTest::newRow("spaces before numbers") << " 7, -20,  3,0,40,20\r\n" << true;
         QTest::newRow("line feed alone") << "7,-20,3,0,40,20\n" << true;
@@ -213,11 +186,8 @@ class TestPlayLog : public QObject {
     }
 
     void graphScale_data() {
-        QTest::addColumn<QList<int>>("balances");
-        QTest::addColumn<double>("scale");
-        QTest::addColumn<int>("graphMax");
-        QTest::addColumn<int>("graphMin");
-        QTest::addColumn<double>("extremeY");
+        Columns<QList<int>, double, int, int, double>("balances", "scale", "graphMax", "graphMin",
+                                                      "extremeY");
         QTest::newRow("within the floor of 100")
             << QList<int>{50, 80, 40} << 5.0 << 100 << -100 << 100.0;
         QTest::newRow("400 on the top edge")
@@ -259,12 +229,8 @@ class TestPlayLog : public QObject {
     }
 
     void graphPath_data() {
-        QTest::addColumn<QList<int>>("balances");
-        QTest::addColumn<int>("W");
-        QTest::addColumn<int>("H");
-        QTest::addColumn<double>("step");
-        QTest::addColumn<int>("game");
-        QTest::addColumn<QPointF>("point");
+        Columns<QList<int>, int, int, double, int, QPointF>("balances", "W", "H", "step", "game",
+                                                            "point");
         QTest::newRow("one game") << QList<int>{50} << 4000 << 1000 << 3000.0 << 1
                                   << QPointF(3000, 250);
         QTest::newRow("100 games on width 4000")
