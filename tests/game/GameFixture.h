@@ -9,6 +9,7 @@
 #include "platform/Random.h"
 #include "rules/basPokerProc.h"
 #include "sound/basEffect.h"
+#include "support/Columns.h"
 #include "support/ScriptedCards.h"
 
 #include <QCoreApplication>
@@ -18,28 +19,48 @@
 #include <QTest>
 #include <functional>
 #include <memory>
-#include <string>
-#include <vector>
 
-// One game window in a fresh program folder, with its pauses recorded instead of
-// slept and every sound call heard. Create one per test function:
-//
-//     GameFixture game;
-//     game.Cards({{1, 0}, {1, 12}, ...});
-//     game.Click(game.form->cmdMaxBet);
-//     QCOMPARE(game.Text(game.form->lblResult), "TWO PAIR");
+using testsupport::Card;
+using testsupport::kJoker;
+using Cards = QList<Card>;
+
+Q_DECLARE_METATYPE(testsupport::Card)
+
+inline constexpr Card C(int suit, int rank) {
+    return Card{suit, rank};
+}
+
+// Hands for the deal. A hand dealt after another must not repeat its cards, or the
+// deal redraws and the script slips.
+inline const Cards kNothing{C(1, 1), C(2, 4), C(3, 8), C(4, 10), C(1, 12)};
+inline const Cards kMissAgain{C(2, 6), C(3, 11), C(4, 3), C(2, 2), C(3, 0)};
+// 2, 2, 5, 5, 9: TWO PAIR, rate 1.
+inline const Cards kTwoPair{C(1, 1), C(2, 1), C(3, 4), C(4, 4), C(1, 8)};
+// 3 to 7 of mixed suits: STRAIGHT, rate 3.
+inline const Cards kStraight{C(1, 2), C(2, 3), C(3, 4), C(4, 5), C(1, 6)};
+inline const Cards kFourSixes{C(1, 5), C(2, 5), C(3, 5), C(4, 5), C(1, 9)};
+inline const Cards kFullHouse{C(1, 5), C(2, 5), C(3, 5), C(4, 9), C(1, 9)};
+// Three player cards of a double-up that stay clear of the usual dealer and picked cards.
+inline const Cards kFillers{C(4, 10), C(4, 11), C(4, 1)};
+
+// The base of the game tests: each test function (and each row of its data) gets
+// one game window in a fresh program folder, with its pauses recorded instead of
+// slept and every sound call heard.
 //
 // The timeline holds "Pause <ms>" and "<operation> <alias>" entries in the order
-// they happened. The card pictures are replaced by distinct one-pixel images, so a
-// card on the table can be told by its picture (PictureOf).
-class GameFixture {
-  public:
-    GameFixture() {
-        platform::SetProgramFolder(folder.path().toStdString());
+// they happened. The card pictures are replaced by one-pixel images of distinct
+// colours, so a card on the table can be told by its picture (TableCard).
+class GameFixture : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        folder = std::make_unique<QTemporaryDir>();
+        platform::SetProgramFolder(folder->path().toStdString());
         platform::ClearRandomScript();
         platform::SetPauseHook([this](int ms) {
-            pauses.push_back(ms);
-            timeline.push_back("Pause " + std::to_string(ms));
+            pauses << ms;
+            timeline << "Pause " + QString::number(ms);
             if (onPause) {
                 onPause(ms);
             }
@@ -51,8 +72,8 @@ class GameFixture {
             QCoreApplication::processEvents();
         });
         basEffect::SetSoundObserver([this](const std::string& operation, const std::string& alias) {
-            sounds.push_back(operation + " " + alias);
-            timeline.push_back(operation + " " + alias);
+            sounds << QString::fromStdString(operation + " " + alias);
+            timeline << sounds.back();
         });
         form = std::make_unique<frmPoker>();
         MarkPictures();
@@ -61,7 +82,7 @@ class GameFixture {
         ClearRecords();
     }
 
-    ~GameFixture() {
+    void cleanup() {
         onPause = nullptr;
         onEvents = nullptr;
         form.reset();
@@ -70,58 +91,129 @@ class GameFixture {
         platform::SetEventsHook(nullptr);
         platform::ClearRandomScript();
         platform::SetProgramFolder("");
+        folder.reset();
     }
 
-    GameFixture(const GameFixture&) = delete;
-    GameFixture& operator=(const GameFixture&) = delete;
-
-    // The cards the next draws will deal, in order. They must differ from every card
-    // on the table or thrown away, or the deal redraws and the script slips.
-    static void Cards(const std::vector<testsupport::Card>& cards) {
-        testsupport::ScriptCards(cards);
+  protected:
+    static int Status() { return basPokerProc::intGameStatus; }
+    static QColor ForeColor(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
+    static QColor BackColor(const QWidget* w) { return w->palette().color(QPalette::Window); }
+    static Qt::Key PositionKey(int position) {
+        return QList{Qt::Key_G, Qt::Key_H, Qt::Key_J, Qt::Key_K, Qt::Key_L}.at(position);
+    }
+    // A card as TableCard names it.
+    static QString Face(const Card& card) {
+        return card.suit == 9 ? "joker" : QString("%1,%2").arg(card.suit).arg(card.rank);
+    }
+    static QStringList Faces(const Cards& cards) {
+        QStringList faces;
+        for (const Card& card : cards) {
+            faces << Face(card);
+        }
+        return faces;
+    }
+    static QStringList Texts(std::initializer_list<const QLabel*> labels) {
+        QStringList texts;
+        for (const QLabel* label : labels) {
+            texts << label->text();
+        }
+        return texts;
     }
 
-    void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // The cards the next draws will deal, in order.
+    static void Deal(const Cards& cards) { testsupport::ScriptCards({cards.begin(), cards.end()}); }
+
     void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
     void Press(Qt::Key key, QWidget* target = nullptr) {
         QTest::keyClick(target != nullptr ? target : form.get(), key);
     }
-
-    static QString Text(const QLabel* label) { return label->text(); }
-    static int Status() { return basPokerProc::intGameStatus; }
+    void Press(const QList<Qt::Key>& keys) {
+        for (const Qt::Key key : keys) {
+            Press(key);
+        }
+    }
+    void HoldAll() { Press({Qt::Key_G, Qt::Key_H, Qt::Key_J, Qt::Key_K, Qt::Key_L}); }
 
     // Deals a hand of five with MAX BET and shows it; the game is then in state 1.
-    void DealWithMaxBet(const std::vector<testsupport::Card>& hand) {
-        Cards(hand);
+    void DealWithMaxBet(const Cards& hand) {
+        Deal(hand);
         Click(form->cmdMaxBet);
     }
 
-    // The card a picture stands for, as "suit,rank", "back", "joker" or "" (empty).
-    static std::string PictureOf(const QImage& picture) {
-        if (picture.isNull()) {
-            return "";
+    // Bets `wager` coins, deals `hand`, holds all five and draws: the win is on offer.
+    void ReachOffer(const Cards& hand, int wager = 10) {
+        if (wager == 10) {
+            DealWithMaxBet(hand);
+        } else {
+            Press(QList<Qt::Key>(wager, Qt::Key_D));
+            Deal(hand);
+            Press(Qt::Key_Return);
         }
-        if (picture.cacheKey() == basIniProc::picBack.cacheKey()) {
-            return "back";
-        }
-        if (picture.cacheKey() == basIniProc::picJoker.cacheKey()) {
-            return "joker";
-        }
-        const std::array<std::array<QImage, 13>*, 4> suits{
-            &basIniProc::picClub, &basIniProc::picDiamond, &basIniProc::picHeart,
-            &basIniProc::picSpade};
-        for (std::size_t suit = 0; suit < suits.size(); ++suit) {
-            for (std::size_t rank = 0; rank < 13; ++rank) {
-                if ((*suits[suit])[rank].cacheKey() == picture.cacheKey()) {
-                    return std::to_string(suit + 1) + "," + std::to_string(rank);
-                }
-            }
-        }
-        return "?";
+        HoldAll();
+        Press(Qt::Key_Return);
+        QCOMPARE(Status(), 2);
     }
 
-    std::string TableCard(int index) const {
-        return PictureOf(form->imgTable.at(static_cast<std::size_t>(index))->Picture());
+    // A win on offer as a paying draw leaves it, without a game before it.
+    void OfferWin(std::int32_t win) {
+        basPokerProc::intGameStatus = 2;
+        form->lngWager = 10;
+        form->lngWin = win;
+        form->SetButtons(3);
+    }
+
+    // Starts a double-up round with `start` (Enter, A, or a style menu key) on the
+    // dealer's card.
+    void DealRound(Qt::Key start, Card dealer) {
+        Deal({dealer});
+        Press(start);
+    }
+
+    // Picks `position` of a STANDARD or RED/BLACK round: the other player cards turn
+    // up left to right first, then the picked one.
+    void Pick(int position, const Cards& others, Card picked) {
+        Deal(others + Cards{picked});
+        Press(PositionKey(position));
+    }
+
+    // One HI/LOW guess on the next card.
+    void Guess(bool high, Card next) {
+        Deal({next});
+        Press(high ? Qt::Key_L : Qt::Key_G);
+    }
+
+    // The card shown at a table position: "suit,rank", "back", "joker" or "" (empty).
+    QString TableCard(int index) const {
+        const QImage picture = form->imgTable.at(static_cast<std::size_t>(index))->Picture();
+        const int serial = picture.isNull() ? 0 : static_cast<int>(picture.pixel(0, 0) & 0xffffffu);
+        const QStringList special{"", "back", "joker"};
+        return serial < 3 ? special[serial] : Face(C((serial - 3) / 13 + 1, (serial - 3) % 13));
+    }
+
+    QStringList Table() const {
+        QStringList cards;
+        for (int i = 0; i < 5; ++i) {
+            cards << TableCard(i);
+        }
+        return cards;
+    }
+
+    int Count(const QString& entry) const { return static_cast<int>(timeline.count(entry)); }
+
+    // How often a sound was started with SoundPlayIfStopped, the way the game starts
+    // every sound but the coin count's.
+    int Heard(const QString& alias) const { return Count("SoundPlayIfStopped " + alias); }
+
+    // The captions of the enabled buttons, left to right.
+    QString Buttons() const {
+        QStringList enabled;
+        for (const QPushButton* button : {form->cmdCollect, form->cmdHalf, form->cmdMaxBet,
+                                          form->cmdOneBet, form->cmdRepBet, form->cmdDual}) {
+            if (button->isEnabled()) {
+                enabled << button->text();
+            }
+        }
+        return enabled.join(", ");
     }
 
     void ClearRecords() {
@@ -130,30 +222,28 @@ class GameFixture {
         timeline.clear();
     }
 
-    QTemporaryDir folder;
+    std::unique_ptr<QTemporaryDir> folder;
     std::unique_ptr<frmPoker> form;
-    std::vector<int> pauses;
-    std::vector<std::string> sounds;
-    std::vector<std::string> timeline;
+    QList<int> pauses;
+    QStringList sounds;
+    QStringList timeline;
     std::function<void(int ms)> onPause;
     std::function<void()> onEvents;
 
   private:
-    static QImage Marked(int serial) {
-        QImage image(1, 1, QImage::Format_RGB32);
-        image.setPixel(0, 0, static_cast<QRgb>(0xff000000u | static_cast<unsigned>(serial)));
-        return image;
-    }
-
+    // Numbered 1 for the back, 2 for the joker, then the clubs, diamonds, hearts and
+    // spades from the ace up.
     static void MarkPictures() {
-        int serial = 1;
-        basIniProc::picBack = Marked(serial++);
-        basIniProc::picJoker = Marked(serial++);
+        std::vector<QImage*> all{&basIniProc::picBack, &basIniProc::picJoker};
         for (auto* suit : {&basIniProc::picClub, &basIniProc::picDiamond, &basIniProc::picHeart,
                            &basIniProc::picSpade}) {
             for (QImage& face : *suit) {
-                face = Marked(serial++);
+                all.push_back(&face);
             }
+        }
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            *all[i] = QImage(1, 1, QImage::Format_RGB32);
+            all[i]->setPixel(0, 0, 0xff000000u | static_cast<unsigned>(i + 1));
         }
     }
 };

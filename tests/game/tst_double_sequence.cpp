@@ -1,10 +1,10 @@
-#include "DoubleKit.h"
+#include "GameFixture.h"
 
 #include <QtTest>
 #include <limits>
 
-using namespace doublekit;
-
+// A sequence of double-ups from one win: the style menu, the panel, half stakes, the
+// records, the overflow guard and input that arrives while the game is busy.
 namespace {
 
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
@@ -15,394 +15,328 @@ const Card kLosingPick = C(4, 4);
 // And a pair that wins in both.
 const Card kWinningDealer = C(3, 4);
 const Card kWinningPick = C(2, 12);
-
-QColor ForeColor(const QLabel* label) {
-    return label->palette().color(QPalette::WindowText);
-}
+const Cards kWinningRound{kWinningDealer, kFillers[0], kFillers[1], kFillers[2], kWinningPick};
 
 bool MenuShown(const frmPoker& form) {
-    for (const ClickLabel* entry : form.lblDblStyleName) {
-        if (entry->isHidden()) {
-            return false;
-        }
-    }
-    return !form.lblSelectGame->isHidden();
-}
-
-// Wins `rounds` STANDARD double-ups in a row with Enter; the win is then on offer.
-void WinRounds(GameFixture& game, int rounds) {
-    for (int round = 0; round < rounds; ++round) {
-        DealRound(game, Qt::Key_Return, kWinningDealer);
-        Pick(game, 1, kFillers, kWinningPick);
-        QCOMPARE(GameFixture::Status(), 2);
-    }
-}
-
-void LoseRound(GameFixture& game) {
-    DealRound(game, Qt::Key_Return, kLosingDealer);
-    Pick(game, 1, kFillers, kLosingPick);
-    QCOMPARE(GameFixture::Status(), 0);
-}
-
-// Every position key and every click on a card, hold label or style entry.
-void PressEverything(GameFixture& game) {
-    frmPoker& form = *game.form;
-    for (int position = 0; position < 5; ++position) {
-        const auto i = static_cast<std::size_t>(position);
-        game.Press(PositionKey(position));
-        game.Click(form.lblHold[i]);
-        game.Click(form.imgTable[i]);
-        game.Click(form.lblDblStyleName[i]);
-        form.lblDblStyleName_Click(position);
-        form.PickDouble(position);
-    }
+    return std::none_of(form.lblDblStyleName.begin(), form.lblDblStyleName.end(),
+                        [](const ClickLabel* entry) { return entry->isHidden(); }) &&
+           !form.lblSelectGame->isHidden();
 }
 
 } // namespace
 
-class TestDoubleSequence : public QObject {
+class TestDoubleSequence : public GameFixture {
     Q_OBJECT
 
+    // Wins `rounds` STANDARD double-ups in a row with Enter; the win is then on offer.
+    void WinRounds(int rounds) {
+        for (int round = 0; round < rounds; ++round) {
+            DealRound(Qt::Key_Return, kWinningDealer);
+            Pick(1, kFillers, kWinningPick);
+            QCOMPARE(Status(), 2);
+        }
+    }
+
+    void LoseRound() {
+        DealRound(Qt::Key_Return, kLosingDealer);
+        Pick(1, kFillers, kLosingPick);
+        QCOMPARE(Status(), 0);
+    }
+
+    // Every position key and every click on a card, hold label or style entry.
+    void PressEverything() {
+        for (int position = 0; position < 5; ++position) {
+            const auto i = static_cast<std::size_t>(position);
+            Press(PositionKey(position));
+            Click(form->lblHold[i]);
+            Click(form->imgTable[i]);
+            Click(form->lblDblStyleName[i]);
+            form->lblDblStyleName_Click(position);
+            form->PickDouble(position);
+        }
+    }
+
   private slots:
-    void menuIsShownOncePerSequence();
-    void panelFollowsTheSequence();
-    void halfDoubleSetsHalfAside_data();
-    void halfDoubleSetsHalfAside();
-    void coinsSetAsideAreAlwaysPaid_data();
-    void coinsSetAsideAreAlwaysPaid();
-    void recordsKeepTheLongestAndLargest();
-    void roundIsOfferedOnlyWhileItsCountsFit_data();
-    void roundIsOfferedOnlyWhileItsCountsFit();
-    void buttonsOfferOnlyWhatFitsAfterADoubling_data();
-    void buttonsOfferOnlyWhatFitsAfterADoubling();
-    void inputDuringAPayoutStartsNothing();
-    void inputDuringARoundChangesNothing_data();
-    void inputDuringARoundChangesNothing();
-};
+    void menuIsShownOncePerSequence() {
+        ReachOffer(kTwoPair);
+        QVERIFY(MenuShown(*form));
+        QCOMPARE(ForeColor(form->lblDblStyleName[3]), tablecolor::kSilver);
 
-void TestDoubleSequence::menuIsShownOncePerSequence() {
-    GameFixture game;
-    frmPoker& form = *game.form;
-    ReachOffer(game, kTwoPair);
-    QVERIFY(MenuShown(form));
-    QCOMPARE(ForeColor(form.lblDblStyleName[3]), tablecolor::kSilver);
+        DealRound(Qt::Key_K, kWinningDealer);
+        QCOMPARE(ForeColor(form->lblDblStyleName[3]), tablecolor::kWhite);
+        QVERIFY(form->lblSelectGame->isHidden());
+        Pick(1, kFillers, kWinningPick);
+        QCOMPARE(Status(), 2);
+        QVERIFY(form->lblDblStyleName[0]->isHidden());
 
-    DealRound(game, Qt::Key_K, kWinningDealer);
-    QCOMPARE(ForeColor(form.lblDblStyleName[3]), tablecolor::kWhite);
-    QVERIFY(form.lblSelectGame->isHidden());
-    Pick(game, 1, kFillers, kWinningPick);
-    QCOMPARE(GameFixture::Status(), 2);
-    QVERIFY(form.lblDblStyleName[0]->isHidden());
-
-    game.ClearRecords();
-    for (int position = 0; position < 5; ++position) {
-        game.Press(PositionKey(position));
-        game.Click(form.lblDblStyleName[static_cast<std::size_t>(position)]);
-    }
-    QCOMPARE(GameFixture::Status(), 2);
-    QCOMPARE(basPokerProc::intDoubleStyle, basPokerProc::kStyleStandard);
-    QCOMPARE(form.lngWin, 20);
-    QVERIFY(game.sounds.empty());
-
-    LoseRound(game); // Enter keeps STANDARD
-    QCOMPARE(GameFixture::Text(form.lblHold[0]), QString("DEALER"));
-
-    ReachOffer(game, kTwoPair); // a new sequence offers the menu again
-    QVERIFY(MenuShown(form));
-}
-
-void TestDoubleSequence::panelFollowsTheSequence() {
-    GameFixture game;
-    frmPoker& form = *game.form;
-    const auto row = [&form] {
-        return QStringList{
-            GameFixture::Text(form.lblWinCoinTitle), GameFixture::Text(form.lblWinCoin),
-            GameFixture::Text(form.lblDoubleCollect), GameFixture::Text(form.lblTryYourLuck),
-            GameFixture::Text(form.lblLuckNo)};
-    };
-    ReachOffer(game, kTwoPair);
-    QCOMPARE(row(), (QStringList{"TWO PAIR", "10", "10", "20", "1"}));
-
-    WinRounds(game, 1);
-    QCOMPARE(row(), (QStringList{"TWO PAIR", "10", "20", "40", "2"}));
-
-    DealRound(game, Qt::Key_Return, C(1, 8));
-    GameFixture::Cards({kFillers[0], kFillers[1], kFillers[2], C(2, 8), kWinningDealer});
-    game.Press(PositionKey(1)); // a tie: the same double-up again
-    QCOMPARE(row(), (QStringList{"TWO PAIR", "10", "20", "40", "2"}));
-    Pick(game, 1, kFillers, kWinningPick);
-    QCOMPARE(row(), (QStringList{"TWO PAIR", "10", "40", "80", "3"}));
-
-    DealRound(game, Qt::Key_A, kLosingDealer);
-    QCOMPARE(row(), (QStringList{"TWO PAIR", "10", "20", "40", "3"}));
-    QCOMPARE(GameFixture::Text(form.lblWin), QString("20"));
-    const std::int32_t coins = basIniProc::lngCoin;
-    Pick(game, 1, kFillers, kLosingPick);
-    QCOMPARE(basIniProc::lngCoin, coins + 20);
-}
-
-void TestDoubleSequence::halfDoubleSetsHalfAside_data() {
-    QTest::addColumn<int>("wager");
-    QTest::addColumn<QList<Card>>("hand");
-    QTest::addColumn<Qt::Key>("start");
-    QTest::addColumn<int>("style");
-    QTest::addColumn<int>("stake");
-    QTest::addColumn<int>("aside");
-
-    const QList<Card> twoPair(kTwoPair.begin(), kTwoPair.end());
-    const QList<Card> straight(kStraight.begin(), kStraight.end());
-    QTest::newRow("1 is staked whole") << 1 << twoPair << Qt::Key_A << 3 << 1 << 0;
-    QTest::newRow("10 by STANDARD(1/2)") << 10 << twoPair << Qt::Key_L << 3 << 5 << 5;
-    QTest::newRow("15 by RED/BLACK(1/2)") << 5 << straight << Qt::Key_G << 1 << 8 << 8;
-    QTest::newRow("15 by HALF DOUBLE") << 5 << straight << Qt::Key_A << 3 << 8 << 8;
-}
-
-void TestDoubleSequence::halfDoubleSetsHalfAside() {
-    QFETCH(int, wager);
-    QFETCH(QList<Card>, hand);
-    QFETCH(Qt::Key, start);
-    QFETCH(int, style);
-    QFETCH(int, stake);
-    QFETCH(int, aside);
-    GameFixture game;
-    frmPoker& form = *game.form;
-    ReachOffer(game, std::vector<Card>(hand.begin(), hand.end()), wager);
-    DealRound(game, start, kLosingDealer);
-
-    QCOMPARE(GameFixture::Status(), 3);
-    QCOMPARE(basPokerProc::intDoubleStyle, style);
-    QCOMPARE(form.lngWin, stake);
-    QCOMPARE(form.lngPaid, aside);
-    QCOMPARE(GameFixture::Text(form.lblWin), QString::number(aside));
-    QCOMPARE(GameFixture::Text(form.lblDoubleCollect), QString::number(stake));
-    QCOMPARE(GameFixture::Text(form.lblTryYourLuck), QString::number(2 * stake));
-    QCOMPARE(GameFixture::Text(form.lblLuckNo), QString("1"));
-
-    const std::int32_t coins = basIniProc::lngCoin;
-    Pick(game, 2, kFillers, kLosingPick);
-    QCOMPARE(basIniProc::lngCoin, coins + aside);
-}
-
-void TestDoubleSequence::coinsSetAsideAreAlwaysPaid_data() {
-    QTest::addColumn<QList<Card>>("round");
-    QTest::addColumn<int>("paid");
-
-    QTest::newRow("lost pick") << QList<Card>{kLosingDealer, kFillers[0], kFillers[1], kFillers[2],
-                                              kLosingPick}
-                               << 5;
-    QTest::newRow("dealer's joker")
-        << QList<Card>{testsupport::kJoker, C(1, 2), C(2, 3), C(3, 4), C(4, 5)} << 5;
-    QTest::newRow("won, then collected")
-        << QList<Card>{kWinningDealer, kFillers[0], kFillers[1], kFillers[2], kWinningPick}
-        << 5 + 10;
-}
-
-void TestDoubleSequence::coinsSetAsideAreAlwaysPaid() {
-    QFETCH(QList<Card>, round);
-    QFETCH(int, paid);
-    GameFixture game;
-    ReachOffer(game, kTwoPair);
-    const std::int32_t coins = basIniProc::lngCoin;
-    GameFixture::Cards(std::vector<Card>(round.begin(), round.end()));
-    game.Press(Qt::Key_A);
-    if (GameFixture::Status() == 3) {
-        game.Press(PositionKey(4));
-    }
-    if (GameFixture::Status() == 2) {
-        game.Press(Qt::Key_Space);
-    }
-    QCOMPARE(GameFixture::Status(), 0);
-    QCOMPARE(basIniProc::lngCoin, coins + paid);
-}
-
-void TestDoubleSequence::recordsKeepTheLongestAndLargest() {
-    GameFixture game;
-    basIniProc::lngMaxDoubleCnt = 0;
-    basIniProc::lngMaxDoubleWin = 0;
-    const auto sequence = [&game](int wins, bool collect) {
-        ReachOffer(game, kTwoPair);
-        WinRounds(game, wins);
-        if (collect) {
-            game.Press(Qt::Key_Space);
-        } else {
-            LoseRound(game);
+        ClearRecords();
+        for (int position = 0; position < 5; ++position) {
+            Press(PositionKey(position));
+            Click(form->lblDblStyleName[static_cast<std::size_t>(position)]);
         }
-        return std::pair{basIniProc::lngMaxDoubleCnt, basIniProc::lngMaxDoubleWin};
-    };
-    QCOMPARE(sequence(3, false), std::pair(3, 80));
-    QCOMPARE(sequence(1, false), std::pair(3, 80));
-    QCOMPARE(sequence(3, true), std::pair(3, 80));
-    QCOMPARE(sequence(4, true), std::pair(4, 160));
-    QCOMPARE(sequence(0, false), std::pair(4, 160));
-}
-
-void TestDoubleSequence::roundIsOfferedOnlyWhileItsCountsFit_data() {
-    QTest::addColumn<Qt::Key>("entry");
-    QTest::addColumn<int>("win");
-    QTest::addColumn<int>("aside");
-    QTest::addColumn<bool>("offered");
-
-    // Offered while twice the best the round can end with still fits.
-    QTest::newRow("STANDARD, doubled") << Qt::Key_K << 536870911 << 0 << true;
-    QTest::newRow("STANDARD, one more") << Qt::Key_K << 536870912 << 0 << false;
-    QTest::newRow("RED/BLACK, flush") << Qt::Key_H << 107374182 << 0 << true;
-    QTest::newRow("RED/BLACK, one more") << Qt::Key_H << 107374183 << 0 << false;
-    QTest::newRow("RED/BLACK(1/2), one more") << Qt::Key_G << 107374183 << 0 << false;
-    QTest::newRow("STANDARD(1/2), doubled") << Qt::Key_L << 536870911 << 0 << true;
-    QTest::newRow("HI/LOW, run and royal") << Qt::Key_J << 67105738 << 0 << true;
-    QTest::newRow("HI/LOW, one more") << Qt::Key_J << 67105739 << 0 << false;
-    QTest::newRow("payout with coins aside") << Qt::Key_K << 10 << kMax - 20 << true;
-    QTest::newRow("payout one coin beyond") << Qt::Key_K << 10 << kMax - 19 << false;
-}
-
-void TestDoubleSequence::roundIsOfferedOnlyWhileItsCountsFit() {
-    QFETCH(Qt::Key, entry);
-    QFETCH(int, win);
-    QFETCH(int, aside);
-    QFETCH(bool, offered);
-    GameFixture game;
-    frmPoker& form = *game.form;
-    ReachOffer(game, kTwoPair);
-    form.lngWin = win;
-    form.lngPaid = aside;
-    game.ClearRecords();
-    DealRound(game, entry, C(1, 6));
-
-    QCOMPARE(GameFixture::Status(), offered ? 3 : 2);
-    QCOMPARE(MenuShown(form), !offered);
-    QCOMPARE(Count(game.sounds, "SoundPlayIfStopped CARD") > 0, offered);
-    if (!offered) {
+        QCOMPARE(Status(), 2);
         QCOMPARE(basPokerProc::intDoubleStyle, basPokerProc::kStyleStandard);
-        QCOMPARE(form.lngWin, win);
+        QCOMPARE(form->lngWin, 20);
+        QVERIFY(sounds.empty());
+
+        LoseRound(); // Enter keeps STANDARD
+        QCOMPARE(form->lblHold[0]->text(), QString("DEALER"));
+
+        ReachOffer(kTwoPair); // a new sequence offers the menu again
+        QVERIFY(MenuShown(*form));
     }
-}
 
-void TestDoubleSequence::buttonsOfferOnlyWhatFitsAfterADoubling_data() {
-    QTest::addColumn<Qt::Key>("entry");
-    QTest::addColumn<int>("stake");
-    QTest::addColumn<QList<Card>>("round");
-    QTest::addColumn<int>("won");
-    QTest::addColumn<bool>("offered");
+    void panelFollowsTheSequence() {
+        const auto panel = [this] {
+            return Texts({form->lblWinCoinTitle, form->lblWinCoin, form->lblDoubleCollect,
+                          form->lblTryYourLuck, form->lblLuckNo});
+        };
+        ReachOffer(kTwoPair);
+        QCOMPARE(panel(), (QStringList{"TWO PAIR", "10", "10", "20", "1"}));
 
-    const QList<Card> plain{kWinningDealer, kFillers[0], kFillers[1], kFillers[2], kWinningPick};
-    const QList<Card> flush{C(3, 1), C(3, 2), C(3, 3), C(3, 4), C(3, 8)};
-    QTest::newRow("STANDARD, next still fits")
-        << Qt::Key_K << 268435455 << plain << 536870910 << true;
-    QTest::newRow("STANDARD, next would not")
-        << Qt::Key_K << 268435456 << plain << 536870912 << false;
-    QTest::newRow("RED/BLACK, next still fits")
-        << Qt::Key_H << 53687091 << plain << 107374182 << true;
-    QTest::newRow("RED/BLACK, next would not")
-        << Qt::Key_H << 53687092 << plain << 107374184 << false;
-    QTest::newRow("largest RED/BLACK stake makes a flush")
-        << Qt::Key_H << 107374182 << flush << 1073741820 << false;
-}
+        WinRounds(1);
+        QCOMPARE(panel(), (QStringList{"TWO PAIR", "10", "20", "40", "2"}));
 
-void TestDoubleSequence::buttonsOfferOnlyWhatFitsAfterADoubling() {
-    QFETCH(Qt::Key, entry);
-    QFETCH(int, stake);
-    QFETCH(QList<Card>, round);
-    QFETCH(int, won);
-    QFETCH(bool, offered);
-    GameFixture game;
-    frmPoker& form = *game.form;
-    ReachOffer(game, kTwoPair);
-    DealRound(game, entry, round.front());
-    form.lngWin = stake;
-    Pick(game, 4, {round[1], round[2], round[3]}, round[4]);
+        DealRound(Qt::Key_Return, C(1, 8));
+        Deal({kFillers[0], kFillers[1], kFillers[2], C(2, 8), kWinningDealer});
+        Press(PositionKey(1)); // a tie: the same double-up again
+        QCOMPARE(panel(), (QStringList{"TWO PAIR", "10", "20", "40", "2"}));
+        Pick(1, kFillers, kWinningPick);
+        QCOMPARE(panel(), (QStringList{"TWO PAIR", "10", "40", "80", "3"}));
 
-    QCOMPARE(GameFixture::Status(), 2);
-    QCOMPARE(form.lngWin, won);
-    QCOMPARE(GameFixture::Text(form.lblTryYourLuck), QString::number(2 * std::int64_t{won}));
-    QVERIFY(form.cmdCollect->isEnabled());
-    QCOMPARE(form.cmdDual->isEnabled(), offered);
-    QCOMPARE(form.cmdHalf->isEnabled(), offered);
-    GameFixture::Cards({C(1, 6)});
-    game.Press(Qt::Key_Return);
-    game.Press(Qt::Key_A);
-    QCOMPARE(GameFixture::Status() == 3, offered);
-}
+        DealRound(Qt::Key_A, kLosingDealer);
+        QCOMPARE(panel(), (QStringList{"TWO PAIR", "10", "20", "40", "3"}));
+        QCOMPARE(form->lblWin->text(), QString("20"));
+        const std::int32_t coins = basIniProc::lngCoin;
+        Pick(1, kFillers, kLosingPick);
+        QCOMPARE(basIniProc::lngCoin, coins + 20);
+    }
 
-void TestDoubleSequence::inputDuringAPayoutStartsNothing() {
-    GameFixture game;
-    frmPoker& form = *game.form;
-    ReachOffer(game, kTwoPair);
-    std::int32_t coins = basIniProc::lngCoin;
-    bool fired = false;
-    game.onEvents = [&] {
-        if (form.blnPaying && !fired) {
-            fired = true;
-            PressEverything(game);
+    void halfDoubleSetsHalfAside_data() {
+        Columns<int, Cards, Qt::Key, int, int, int>("wager", "hand", "start", "style", "stake",
+                                                    "aside");
+        QTest::newRow("1 is staked whole") << 1 << kTwoPair << Qt::Key_A << 3 << 1 << 0;
+        QTest::newRow("10 by STANDARD(1/2)") << 10 << kTwoPair << Qt::Key_L << 3 << 5 << 5;
+        QTest::newRow("15 by RED/BLACK(1/2)") << 5 << kStraight << Qt::Key_G << 1 << 8 << 8;
+        QTest::newRow("15 by HALF DOUBLE") << 5 << kStraight << Qt::Key_A << 3 << 8 << 8;
+    }
+
+    void halfDoubleSetsHalfAside() {
+        QFETCH(int, wager);
+        QFETCH(Cards, hand);
+        QFETCH(Qt::Key, start);
+        QFETCH(int, stake);
+        QFETCH(int, aside);
+        ReachOffer(hand, wager);
+        DealRound(start, kLosingDealer);
+
+        QCOMPARE(Status(), 3);
+        QTEST(int{basPokerProc::intDoubleStyle}, "style");
+        QCOMPARE(form->lngWin, stake);
+        QCOMPARE(form->lngPaid, aside);
+        QCOMPARE(
+            Texts({form->lblWin, form->lblDoubleCollect, form->lblTryYourLuck, form->lblLuckNo}),
+            (QStringList{QString::number(aside), QString::number(stake), QString::number(2 * stake),
+                         "1"}));
+
+        const std::int32_t coins = basIniProc::lngCoin;
+        Pick(2, kFillers, kLosingPick);
+        QCOMPARE(basIniProc::lngCoin, coins + aside);
+    }
+
+    void coinsSetAsideAreAlwaysPaid_data() {
+        Columns<Cards, int>("round", "paid");
+        QTest::newRow("dealer's joker") << Cards{kJoker, C(1, 2), C(2, 3), C(3, 4), C(4, 5)} << 5;
+        QTest::newRow("won, then collected") << kWinningRound << 5 + 10;
+    }
+
+    // The lost pick that pays them is in halfDoubleSetsHalfAside.
+    void coinsSetAsideAreAlwaysPaid() {
+        QFETCH(Cards, round);
+        QFETCH(int, paid);
+        ReachOffer(kTwoPair);
+        const std::int32_t coins = basIniProc::lngCoin;
+        Deal(round);
+        Press(Qt::Key_A);
+        if (Status() == 3) {
+            Press(PositionKey(4));
         }
-    };
-    game.ClearRecords();
-    game.Press(Qt::Key_Space); // collect while the style menu is still shown
-
-    QVERIFY(fired);
-    QCOMPARE(GameFixture::Status(), 0);
-    QCOMPARE(basIniProc::lngCoin, coins + 10);
-    QCOMPARE(basPokerProc::intDoubleStyle, basPokerProc::kStyleStandard);
-    QCOMPARE(Count(game.sounds, "SoundPlayIfStopped CARD"), 0);
-    QCOMPARE(Count(game.sounds, "SoundPlayIfStopped HOLD"), 0);
-
-    // A HI/LOW run collected after a right guess: its LOW and HIGH stay dead too.
-    ReachOffer(game, kTwoPair);
-    DealRound(game, Qt::Key_J, C(1, 6));
-    Guess(game, true, C(2, 8));
-    coins = basIniProc::lngCoin;
-    fired = false;
-    game.ClearRecords();
-    game.Press(Qt::Key_Space);
-
-    QVERIFY(fired);
-    QCOMPARE(GameFixture::Status(), 0);
-    QCOMPARE(basIniProc::lngCoin, coins + 20);
-    QCOMPARE(form.intDoubleCount, std::int16_t{1});
-    QCOMPARE(Count(game.sounds, "SoundPlayIfStopped CARD"), 0);
-}
-
-void TestDoubleSequence::inputDuringARoundChangesNothing_data() {
-    QTest::addColumn<Qt::Key>("entry");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QList<Card>>("cards");
-
-    QTest::newRow("STANDARD") << Qt::Key_K << 2
-                              << QList<Card>{kWinningDealer, kFillers[0], kFillers[1], kFillers[2],
-                                             kWinningPick};
-    QTest::newRow("RED/BLACK") << Qt::Key_H << 3
-                               << QList<Card>{kWinningDealer, kFillers[0], kFillers[1], kFillers[2],
-                                              kWinningPick};
-    QTest::newRow("HI/LOW") << Qt::Key_J << 4 << QList<Card>{C(1, 6), C(2, 8)};
-}
-
-void TestDoubleSequence::inputDuringARoundChangesNothing() {
-    QFETCH(Qt::Key, entry);
-    QFETCH(int, position);
-    QFETCH(QList<Card>, cards);
-    GameFixture game;
-    frmPoker& form = *game.form;
-    ReachOffer(game, kTwoPair);
-    int fired = 0;
-    game.onEvents = [&] {
-        if (form.blnDealing) {
-            ++fired;
-            PressEverything(game);
+        if (Status() == 2) {
+            Press(Qt::Key_Space);
         }
-    };
-    GameFixture::Cards(std::vector<Card>(cards.begin(), cards.end()));
-    game.Press(entry);
-    QCOMPARE(GameFixture::Status(), 3);
-    game.Press(PositionKey(position));
+        QCOMPARE(Status(), 0);
+        QCOMPARE(basIniProc::lngCoin, coins + paid);
+        QCOMPARE(basIniProc::lngTotalPut, paid);
+        QCOMPARE(Texts({form->lblPaid, form->lblWin}),
+                 (QStringList{QString::number(paid), QString::number(paid)}));
+        QCOMPARE(form->lngPaid, 0);
+        QCOMPARE(form->lngLastWager, 10);
+    }
 
-    QVERIFY(fired > 0);
-    QCOMPARE(GameFixture::Status(), entry == Qt::Key_J ? 3 : 2);
-    QCOMPARE(form.lngWin, 20);
-    QCOMPARE(GameFixture::Text(form.lblLuckNo), QString("2"));
-    QCOMPARE(form.lngPaid, 0);
-    const Card last = cards.back();
-    QCOMPARE(game.TableCard(entry == Qt::Key_J ? 1 : position),
-             std::to_string(last.suit) + "," + std::to_string(last.rank));
-}
+    void recordsKeepTheLongestAndLargest() {
+        basIniProc::lngMaxDoubleCnt = 0;
+        basIniProc::lngMaxDoubleWin = 0;
+        const auto sequence = [this](int wins, bool collect) {
+            ReachOffer(kTwoPair);
+            WinRounds(wins);
+            if (collect) {
+                Press(Qt::Key_Space);
+            } else {
+                LoseRound();
+            }
+            return std::pair{basIniProc::lngMaxDoubleCnt, basIniProc::lngMaxDoubleWin};
+        };
+        QCOMPARE(sequence(3, false), std::pair(3, 80));
+        QCOMPARE(sequence(1, false), std::pair(3, 80));
+        QCOMPARE(sequence(3, true), std::pair(3, 80));
+        QCOMPARE(sequence(4, true), std::pair(4, 160));
+        QCOMPARE(sequence(0, false), std::pair(4, 160));
+    }
+
+    void roundIsOfferedOnlyWhileItsCountsFit_data() {
+        Columns<Qt::Key, int, int, bool>("entry", "win", "aside", "offered");
+        // Offered while twice the best the round can end with still fits.
+        QTest::newRow("STANDARD, doubled") << Qt::Key_K << 536870911 << 0 << true;
+        QTest::newRow("STANDARD, one more") << Qt::Key_K << 536870912 << 0 << false;
+        QTest::newRow("RED/BLACK, flush") << Qt::Key_H << 107374182 << 0 << true;
+        QTest::newRow("RED/BLACK, one more") << Qt::Key_H << 107374183 << 0 << false;
+        QTest::newRow("RED/BLACK(1/2), one more") << Qt::Key_G << 107374183 << 0 << false;
+        QTest::newRow("STANDARD(1/2), doubled") << Qt::Key_L << 536870911 << 0 << true;
+        QTest::newRow("HI/LOW, run and royal") << Qt::Key_J << 67105738 << 0 << true;
+        QTest::newRow("HI/LOW, one more") << Qt::Key_J << 67105739 << 0 << false;
+        QTest::newRow("payout with coins aside") << Qt::Key_K << 10 << kMax - 20 << true;
+        QTest::newRow("payout one coin beyond") << Qt::Key_K << 10 << kMax - 19 << false;
+    }
+
+    void roundIsOfferedOnlyWhileItsCountsFit() {
+        QFETCH(Qt::Key, entry);
+        QFETCH(int, win);
+        QFETCH(int, aside);
+        QFETCH(bool, offered);
+        ReachOffer(kTwoPair);
+        form->lngWin = win;
+        form->lngPaid = aside;
+        ClearRecords();
+        DealRound(entry, C(1, 6));
+
+        QCOMPARE(Status(), offered ? 3 : 2);
+        QCOMPARE(MenuShown(*form), !offered);
+        QCOMPARE(Heard("CARD") > 0, offered);
+        if (!offered) {
+            QCOMPARE(basPokerProc::intDoubleStyle, basPokerProc::kStyleStandard);
+            QCOMPARE(form->lngWin, win);
+        }
+    }
+
+    void buttonsOfferOnlyWhatFitsAfterADoubling_data() {
+        Columns<Qt::Key, int, Cards, int, bool>("entry", "stake", "round", "won", "offered");
+        const Cards flush{C(3, 1), C(3, 2), C(3, 3), C(3, 4), C(3, 8)};
+        QTest::newRow("STANDARD, next still fits")
+            << Qt::Key_K << 268435455 << kWinningRound << 536870910 << true;
+        QTest::newRow("STANDARD, next would not")
+            << Qt::Key_K << 268435456 << kWinningRound << 536870912 << false;
+        QTest::newRow("RED/BLACK, next still fits")
+            << Qt::Key_H << 53687091 << kWinningRound << 107374182 << true;
+        QTest::newRow("RED/BLACK, next would not")
+            << Qt::Key_H << 53687092 << kWinningRound << 107374184 << false;
+        QTest::newRow("largest RED/BLACK stake makes a flush")
+            << Qt::Key_H << 107374182 << flush << 1073741820 << false;
+    }
+
+    void buttonsOfferOnlyWhatFitsAfterADoubling() {
+        QFETCH(Qt::Key, entry);
+        QFETCH(int, stake);
+        QFETCH(Cards, round);
+        QFETCH(int, won);
+        QFETCH(bool, offered);
+        ReachOffer(kTwoPair);
+        DealRound(entry, round.front());
+        form->lngWin = stake;
+        Pick(4, {round[1], round[2], round[3]}, round[4]);
+
+        QCOMPARE(Status(), 2);
+        QCOMPARE(form->lngWin, won);
+        QCOMPARE(form->lblTryYourLuck->text(), QString::number(2 * std::int64_t{won}));
+        QCOMPARE(Buttons(), QString(offered ? "COLLECT, HALF DOUBLE, DUAL/DOUBLE" : "COLLECT"));
+        Deal({C(1, 6)});
+        Press({Qt::Key_Return, Qt::Key_A});
+        QCOMPARE(Status() == 3, offered);
+    }
+
+    // Until the payout is credited, cards, hold labels, style entries, their keys,
+    // Enter and Space start nothing: the win is counted once.
+    void inputDuringAPayoutStartsNothing() {
+        ReachOffer(kTwoPair);
+        std::int32_t coins = basIniProc::lngCoin;
+        bool fired = false;
+        onEvents = [&] {
+            if (form->blnPaying && !fired) {
+                fired = true;
+                PressEverything();
+                Press({Qt::Key_Return, Qt::Key_Space});
+            }
+        };
+        const auto holds = form->strHold;
+        ClearRecords();
+        Press(Qt::Key_Space); // collect while the style menu is still shown
+
+        QVERIFY(fired);
+        QCOMPARE(Status(), 0);
+        QCOMPARE(basIniProc::lngCoin, coins + 10);
+        QCOMPARE(basIniProc::lngTotalPut, 10);
+        QCOMPARE(basPokerProc::intDoubleStyle, basPokerProc::kStyleStandard);
+        QCOMPARE(form->strHold, holds);
+        QCOMPARE(Heard("CARD") + Heard("HOLD"), 0);
+        QVERIFY(!form->blnPaying && !form->blnDealing);
+
+        // A HI/LOW run collected after a right guess: its LOW and HIGH stay dead too.
+        ReachOffer(kTwoPair);
+        DealRound(Qt::Key_J, C(1, 6));
+        Guess(true, C(2, 8));
+        coins = basIniProc::lngCoin;
+        fired = false;
+        ClearRecords();
+        Press(Qt::Key_Space);
+
+        QVERIFY(fired);
+        QCOMPARE(Status(), 0);
+        QCOMPARE(basIniProc::lngCoin, coins + 20);
+        QCOMPARE(form->intDoubleCount, std::int16_t{1});
+        QCOMPARE(Heard("CARD"), 0);
+    }
+
+    void inputDuringARoundChangesNothing_data() {
+        Columns<Qt::Key, int, Cards>("entry", "position", "cards");
+        QTest::newRow("STANDARD") << Qt::Key_K << 2 << kWinningRound;
+        QTest::newRow("RED/BLACK") << Qt::Key_H << 3 << kWinningRound;
+        QTest::newRow("HI/LOW") << Qt::Key_J << 4 << Cards{C(1, 6), C(2, 8)};
+    }
+
+    void inputDuringARoundChangesNothing() {
+        QFETCH(Qt::Key, entry);
+        QFETCH(int, position);
+        QFETCH(Cards, cards);
+        ReachOffer(kTwoPair);
+        int fired = 0;
+        onEvents = [&] {
+            if (form->blnDealing) {
+                ++fired;
+                PressEverything();
+            }
+        };
+        Deal(cards);
+        Press(entry);
+        QCOMPARE(Status(), 3);
+        Press(PositionKey(position));
+
+        QVERIFY(fired > 0);
+        QCOMPARE(Status(), entry == Qt::Key_J ? 3 : 2);
+        QCOMPARE(form->lngWin, 20);
+        QCOMPARE(form->lblLuckNo->text(), QString("2"));
+        QCOMPARE(form->lngPaid, 0);
+        QCOMPARE(TableCard(entry == Qt::Key_J ? 1 : position), Face(cards.back()));
+    }
+};
 
 QTEST_MAIN(TestDoubleSequence)
 #include "tst_double_sequence.moc"
