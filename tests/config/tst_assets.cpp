@@ -25,10 +25,7 @@ std::string FileOf(const char* folder, const std::string& value) {
 }
 
 struct Wav {
-    std::uint16_t format = 0;
-    std::uint16_t channels = 0;
-    std::uint32_t rate = 0;
-    std::uint16_t bits = 0;
+    std::uint32_t format = 0, channels = 0, rate = 0, bits = 0;
     std::vector<std::int16_t> samples;
 };
 
@@ -54,10 +51,10 @@ std::optional<Wav> ParseWav(const std::string& bytes) {
             return std::nullopt;
         }
         if (id == "fmt ") {
-            wav.format = static_cast<std::uint16_t>(Little(bytes, at + 8, 2));
-            wav.channels = static_cast<std::uint16_t>(Little(bytes, at + 10, 2));
+            wav.format = Little(bytes, at + 8, 2);
+            wav.channels = Little(bytes, at + 10, 2);
             wav.rate = Little(bytes, at + 12, 4);
-            wav.bits = static_cast<std::uint16_t>(Little(bytes, at + 22, 2));
+            wav.bits = Little(bytes, at + 22, 2);
         } else if (id == "data") {
             for (std::size_t i = 0; i + 1 < size; i += 2) {
                 wav.samples.push_back(static_cast<std::int16_t>(Little(bytes, at + 8 + i, 2)));
@@ -66,10 +63,6 @@ std::optional<Wav> ParseWav(const std::string& bytes) {
         at += 8 + size + size % 2;
     }
     return wav;
-}
-
-bool IsRedSuit(const QString& name) {
-    return name.startsWith("her") || name.startsWith("dia");
 }
 
 bool HasRed(const QImage& image) {
@@ -114,7 +107,7 @@ class TestAssets : public QObject {
         QCOMPARE(card.pixelColor(125, 20).alpha(), 255);
         const QString name = QFileInfo(file).baseName();
         if (name.contains('_')) {
-            QCOMPARE(HasRed(card), IsRedSuit(name));
+            QCOMPARE(HasRed(card), name.startsWith("her") || name.startsWith("dia"));
         }
     }
 
@@ -154,10 +147,10 @@ class TestAssets : public QObject {
         QFETCH(double, longest);
         const auto wav = ParseWav(ReadBytes(file.toStdString()));
         QVERIFY2(wav.has_value(), qPrintable(file));
-        QCOMPARE(wav->format, std::uint16_t{1});
+        QCOMPARE(wav->format, 1u);
         QCOMPARE(wav->rate, 44100u);
-        QCOMPARE(wav->bits, std::uint16_t{16});
-        QVERIFY(wav->channels == 1 || wav->channels == 2);
+        QCOMPARE(wav->bits, 16u);
+        QVERIFY(wav->channels == 1u || wav->channels == 2u);
         const double seconds = static_cast<double>(wav->samples.size()) / wav->channels / wav->rate;
         QVERIFY2(seconds >= shortest && seconds <= longest, qPrintable(QString::number(seconds)));
 

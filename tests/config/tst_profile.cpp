@@ -35,29 +35,6 @@ const std::string kOddFile = "\xEF\xBB\xBF; my settings\n"
                              "[setting]\r\n"
                              "game = 150";
 
-// Lowers the file size limit for one scope, so a write runs out of room the way
-// it would on a full disk; the limit binds root too, where permission bits do not.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-  private:
-    rlimit old_{};
-    void (*previous_)(int) = nullptr;
-};
-
 } // namespace
 
 class TestProfile : public QObject {
@@ -168,14 +145,20 @@ class TestProfile : public QObject {
         QCOMPARE(ReadBytes(Ini()), before);
     }
 
+    // A lowered file size limit makes the write run out of room the way it would on
+    // a full disk; the limit binds root too, where permission bits do not.
     void writeThatRunsOutOfRoomLeavesTheOldFileWhole() {
         const std::string before = "[COIN]\r\nTOTAL=50\r\n" + std::string(200, ';') + "\r\n";
         WriteBytes(Ini(), before);
-        bool written = true;
-        {
-            const FileSizeLimit limit(64);
-            written = profile::WriteString(Ini(), "COIN", "TOTAL", "1234");
-        }
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
+        small.rlim_cur = 64;
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        const bool written = profile::WriteString(Ini(), "COIN", "TOTAL", "1234");
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, previous);
         QVERIFY(!written);
         QCOMPARE(ReadBytes(Ini()), before);
         QCOMPARE(FileNames(*dir_), QStringList{"Poker.ini"});
