@@ -135,7 +135,8 @@ class TestCoinGraph : public QObject {
         QVERIFY(ColourNear(image, first, kYellow));
     }
 
-    void graphSurvivesHideAndShow() {
+    // Until the next drawing the picture stays as drawn, through hiding and resizing.
+    void drawingLastsUntilTheNextOne() {
         LogBalances({60, -40, 90});
         basLog::DrawCoinGraph(box.get());
         const QImage before = Shot(*box);
@@ -144,19 +145,7 @@ class TestCoinGraph : public QObject {
         box->show();
         QVERIFY(QTest::qWaitForWindowExposed(box.get()));
         QCOMPARE(Shot(*box), before);
-    }
 
-    void nextDrawingClearsTheLast() {
-        LogBalances({60, -40, 90});
-        basLog::DrawCoinGraph(box.get());
-        std::filesystem::remove(basLog::LogFilePath());
-        basLog::DrawCoinGraph(box.get());
-        QCOMPARE(CountOf(Shot(*box), kYellow), 0);
-    }
-
-    void resizeKeepsDrawingUntilRedrawn() {
-        LogBalances({60, -40, 90});
-        basLog::DrawCoinGraph(box.get());
         box->resize(600, 320);
         QTRY_COMPARE(Shot(*box).size(), QSize(600, 320));
         QVERIFY(CountOf(Shot(*box), kYellow) > 0);
@@ -164,6 +153,10 @@ class TestCoinGraph : public QObject {
         const QImage image = Shot(*box);
         VerifyAxisAcross(image);
         QCOMPARE(Colours(image), (std::set<QRgb>{kBlack, kWhite, kYellow}));
+
+        std::filesystem::remove(basLog::LogFilePath());
+        basLog::DrawCoinGraph(box.get());
+        QCOMPARE(CountOf(Shot(*box), kYellow), 0);
     }
 };
 
