@@ -198,6 +198,14 @@ class GameFixture : public QObject {
         return cards;
     }
 
+    // Where the game stands: its state, the win on offer and the player's coins.
+    QString State() const {
+        return QString("state %1, win %2, coins %3")
+            .arg(Status())
+            .arg(form->lngWin)
+            .arg(basIniProc::lngCoin);
+    }
+
     int Count(const QString& entry) const { return static_cast<int>(timeline.count(entry)); }
 
     // How often a sound was started with SoundPlayIfStopped, the way the game starts

@@ -2,11 +2,7 @@
 
 #include <QtTest>
 
-namespace {
-
 const QString kSelectHighLow = "ＳＥＬＥＣＴ　ＨＩ　ＬＯＷ";
-
-} // namespace
 
 class TestDoubleHighLow : public GameFixture {
     Q_OBJECT
@@ -48,40 +44,36 @@ class TestDoubleHighLow : public GameFixture {
     }
 
     void guessSettles_data() {
-        Columns<Card, bool, Card, int>("dealer", "high", "next", "status");
-        QTest::newRow("higher on HIGH") << C(1, 6) << true << C(2, 8) << 3;
-        QTest::newRow("lower on LOW") << C(1, 6) << false << C(2, 2) << 3;
-        QTest::newRow("lower on HIGH") << C(1, 6) << true << C(2, 2) << 0;
-        QTest::newRow("higher on LOW") << C(1, 6) << false << C(2, 8) << 0;
-        QTest::newRow("tie on HIGH") << C(1, 6) << true << C(2, 6) << 0;
-        QTest::newRow("tie on LOW") << C(1, 6) << false << C(2, 6) << 0;
-        QTest::newRow("ace above king") << C(1, 12) << true << C(2, 0) << 3;
-        QTest::newRow("king below ace") << C(1, 0) << false << C(2, 12) << 3;
-        QTest::newRow("joker on LOW") << C(1, 1) << false << kJoker << 0;
-        QTest::newRow("joker on HIGH") << C(1, 0) << true << kJoker << 0;
+        Columns<Card, bool, Card, QString>("dealer", "high", "next", "state");
+        const QString right = "state 3, win 20, coins 40";
+        const QString wrong = "state 0, win 0, coins 40";
+        QTest::newRow("higher on HIGH") << C(1, 6) << true << C(2, 8) << right;
+        QTest::newRow("lower on LOW") << C(1, 6) << false << C(2, 2) << right;
+        QTest::newRow("lower on HIGH") << C(1, 6) << true << C(2, 2) << wrong;
+        QTest::newRow("higher on LOW") << C(1, 6) << false << C(2, 8) << wrong;
+        QTest::newRow("tie on HIGH") << C(1, 6) << true << C(2, 6) << wrong;
+        QTest::newRow("tie on LOW") << C(1, 6) << false << C(2, 6) << wrong;
+        QTest::newRow("ace above king") << C(1, 12) << true << C(2, 0) << right;
+        QTest::newRow("king below ace") << C(1, 0) << false << C(2, 12) << right;
+        // The joker's win ends the run with the payout.
+        const QString joker = "state 0, win 0, coins 60";
+        QTest::newRow("joker on LOW") << C(1, 1) << false << kJoker << joker;
+        QTest::newRow("joker on HIGH") << C(1, 0) << true << kJoker << joker;
     }
 
     void guessSettles() {
         QFETCH(Card, dealer);
         QFETCH(bool, high);
         QFETCH(Card, next);
-        QFETCH(int, status);
         DealHighLow(dealer);
-        const std::int32_t coins = basIniProc::lngCoin;
-        const bool joker = next.suit == kJoker.suit;
         ClearRecords();
         Guess(high, next);
-
-        QCOMPARE(Status(), status);
+        QTEST(State(), "state");
         QCOMPARE(TableCard(1), Face(next));
         QCOMPARE(Heard("HOLD"), 1);
-        if (status == 3) {
-            QCOMPARE(form->lngWin, 20);
+        if (Status() == 3) {
             QCOMPARE(form->lblLuckNo->text(), QString("2"));
         } else {
-            // A loss, or the joker's win, ends the run with the payout.
-            QCOMPARE(form->lngWin, 0);
-            QCOMPARE(basIniProc::lngCoin, coins + (joker ? 20 : 0));
             QCOMPARE(form->lblMsg->text(), QString("ＧＡＭＥ　ＯＶＥＲ"));
         }
     }
@@ -100,14 +92,10 @@ class TestDoubleHighLow : public GameFixture {
 
         // The next guess compares with the card just dealt, not the dealer's.
         Guess(false, C(3, 7));
-        QCOMPARE(Status(), 3);
-        QCOMPARE(form->lngWin, 40);
+        QCOMPARE(State(), "state 3, win 40, coins 40");
         QCOMPARE(TableCard(2), QString("3,7"));
-
-        const std::int32_t coins = basIniProc::lngCoin;
         Press(Qt::Key_Space);
-        QCOMPARE(Status(), 0);
-        QCOMPARE(basIniProc::lngCoin, coins + 40);
+        QCOMPARE(State(), "state 0, win 0, coins 80");
     }
 
     void fourRightGuessesEndTheRun_data() {
@@ -130,7 +118,6 @@ class TestDoubleHighLow : public GameFixture {
         QFETCH(int, paid);
         DealHighLow(dealer);
         basIniProc::lngMaxDoubleWin = 0;
-        const std::int32_t coins = basIniProc::lngCoin;
         QStringList results;
         QList<QColor> tables;
         QColor bonusRow;
@@ -152,8 +139,7 @@ class TestDoubleHighLow : public GameFixture {
             Guess(guesses[guess] == 'H', cards[guess]);
         }
 
-        QCOMPARE(Status(), 0);
-        QCOMPARE(basIniProc::lngCoin, coins + paid);
+        QCOMPARE(State(), QString("state 0, win 0, coins %1").arg(40 + paid));
         QCOMPARE(basIniProc::lngMaxDoubleWin, paid);
         QCOMPARE(form->lngLastWager, 10);
         QCOMPARE(Table(), Faces(Cards{dealer} + cards));
@@ -174,9 +160,8 @@ class TestDoubleHighLow : public GameFixture {
         ReachOffer(kTwoPair); // the style is kept for the next game
         QCOMPARE(Buttons(), QString("COLLECT, DUAL/DOUBLE"));
         Press(Qt::Key_A);
-        QCOMPARE(Status(), 2);
+        QCOMPARE(State(), "state 2, win 10, coins 30");
         QCOMPARE(form->lngPaid, 0);
-        QCOMPARE(form->lngWin, 10);
 
         DealRound(Qt::Key_Return, C(1, 6));
         QCOMPARE(form->lblHold[4]->text(), QString("HIGH"));

@@ -25,9 +25,8 @@ class TestDoublePick : public GameFixture {
         ReachOffer(kTwoPair);
         DealRound(entry, C(1, 4));
 
-        QCOMPARE(Status(), 3);
+        QCOMPARE(State(), "state 3, win 10, coins 40");
         QTEST(int{basPokerProc::intDoubleStyle}, "style");
-        QCOMPARE(form->lngWin, 10);
         QCOMPARE(Table(), (QStringList{"1,4", "back", "back", "back", "back"}));
         QCOMPARE(form->lblHold[0]->text(), QString("DEALER"));
         QCOMPARE(ForeColor(form->lblHold[0]), tablecolor::kWhite);
@@ -78,7 +77,6 @@ class TestDoublePick : public GameFixture {
         QFETCH(Card, picked);
         QFETCH(bool, won);
         ReachOffer(kTwoPair);
-        const std::int32_t coins = basIniProc::lngCoin;
         DealRound(entry, dealer);
         Pick(position, kFillers, picked);
 
@@ -88,14 +86,12 @@ class TestDoublePick : public GameFixture {
         const auto i = static_cast<std::size_t>(position);
         QCOMPARE(form->lblHold[i]->text(), QString("PLAYER"));
         QCOMPARE(ForeColor(form->lblHold[i]), tablecolor::kYellow);
-        QCOMPARE(Status(), won ? 2 : 0);
-        QCOMPARE(form->lngWin, won ? 20 : 0);
+        QCOMPARE(State(), won ? "state 2, win 20, coins 40" : "state 0, win 0, coins 40");
         QCOMPARE(Texts({form->lblResult, form->lblMsg}),
                  (won ? QStringList{"PLAYER WIN!", "ＤＯＵＢＬＥ／ＣＯＬＬＥＣＴ"}
                       : QStringList{"PLAYER LOSE!", "ＧＡＭＥ　ＯＶＥＲ"}));
         QCOMPARE(Buttons(),
                  QString(won ? "COLLECT, HALF DOUBLE, DUAL/DOUBLE" : "MAX BET, 1 BET, REP BET"));
-        QCOMPARE(basIniProc::lngCoin, coins);
     }
 
     void tieDealsAgainForTheSameStake() {
@@ -115,44 +111,29 @@ class TestDoublePick : public GameFixture {
                  (QStringList{"SoundPlayIfStopped BOO", "Pause 1000", "SoundPlayIfStopped BOO",
                               "Pause 500"}));
         QCOMPARE(Heard("BOO"), 2);
-        QCOMPARE(Status(), 3);
-        QCOMPARE(form->lngWin, 10);
+        QCOMPARE(State(), "state 3, win 10, coins 40");
         QCOMPARE(Texts({form->lblLuckNo, form->lblDoubleCollect}), (QStringList{"1", "10"}));
         QCOMPARE(basIniProc::lngMaxDoubleCnt, countRecord);
         QCOMPARE(basIniProc::lngMaxDoubleWin, winRecord);
-        QCOMPARE(TableCard(0), QString("3,2"));
-        QCOMPARE(TableCard(1), QString("back"));
+        QCOMPARE(Table(), (QStringList{"3,2", "back", "back", "back", "back"}));
         QCOMPARE(form->intDoubleSelect, std::int16_t{0});
 
         Pick(1, kFillers, C(2, 8));
-        QCOMPARE(Status(), 2);
-        QCOMPARE(form->lngWin, 20);
+        QCOMPARE(State(), "state 2, win 20, coins 40");
         QCOMPARE(form->lblLuckNo->text(), QString("2"));
     }
 
-    void dealersJokerLosesAtOnce() {
-        ReachOffer(kTwoPair);
-        const std::int32_t coins = basIniProc::lngCoin;
-        Deal({kJoker, C(1, 2), C(2, 3), C(3, 4), C(4, 5)});
-        Press(Qt::Key_Return);
-
-        QCOMPARE(Status(), 0);
-        QCOMPARE(Table(), (QStringList{"joker", "1,2", "2,3", "3,4", "4,5"}));
-        QCOMPARE(form->lblResult->text(), QString("PLAYER LOSE!"));
-        QCOMPARE(form->lngWin, 0);
-        QCOMPARE(basIniProc::lngCoin, coins);
-    }
-
-    void pausesFollowTheSpeed_data() {
+    void dealersJokerAfterATie_data() {
         Columns<int, QList<int>>("speed", "slow");
-        // The picked card, the two BOOs of the tie, then the dealer's joker of the round
-        // dealt again; fractions of the speed round to the nearest, halves to even.
+        // The pauses longer than a card's: the picked card, the two BOOs of the tie, then
+        // the dealer's joker; fractions of the speed round to the nearest, halves to even.
         QTest::newRow("200") << 200 << QList<int>{1000, 1000, 500, 300};
         QTest::newRow("201") << 201 << QList<int>{1005, 1005, 502, 302};
         QTest::newRow("203") << 203 << QList<int>{1015, 1015, 508, 304};
     }
 
-    void pausesFollowTheSpeed() {
+    // The dealer's joker loses at once: the player's cards are turned up, no pick.
+    void dealersJokerAfterATie() {
         QFETCH(int, speed);
         QFETCH(QList<int>, slow);
         ReachOffer(kTwoPair);
@@ -167,7 +148,9 @@ class TestDoublePick : public GameFixture {
         std::copy_if(pauses.begin(), pauses.end(), std::back_inserter(longer),
                      [speed](int ms) { return ms > speed; });
         QCOMPARE(longer, slow);
-        QCOMPARE(Status(), 0);
+        QCOMPARE(State(), "state 0, win 0, coins 40");
+        QCOMPARE(Table(), (QStringList{"joker", "1,2", "2,3", "3,4", "4,5"}));
+        QCOMPARE(form->lblResult->text(), QString("PLAYER LOSE!"));
     }
 
     void winSoundFollowsTheNewStake_data() {
@@ -209,11 +192,10 @@ class TestDoublePick : public GameFixture {
         // White, black, white, then the configured table colour is back.
         QCOMPARE(flashes.mid(0, 4), (QList<QColor>{tablecolor::kWhite, tablecolor::kBlack,
                                                    tablecolor::kWhite, tablecolor::kGreen}));
-        QCOMPARE(form->lngWin, 100);
+        QCOMPARE(State(), "state 2, win 100, coins 40");
         QCOMPARE(basIniProc::lngMaxDoubleWin, 100);
         QCOMPARE(Texts({form->lblDoubleCollect, form->lblTryYourLuck}),
                  (QStringList{"100", "200"}));
-        QCOMPARE(Status(), 2);
         QCOMPARE(Heard("WIN2"), 1);
     }
 

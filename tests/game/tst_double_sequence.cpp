@@ -74,9 +74,8 @@ class TestDoubleSequence : public GameFixture {
             Press(PositionKey(position));
             Click(form->lblDblStyleName[static_cast<std::size_t>(position)]);
         }
-        QCOMPARE(Status(), 2);
+        QCOMPARE(State(), "state 2, win 20, coins 40");
         QCOMPARE(basPokerProc::intDoubleStyle, basPokerProc::kStyleStandard);
-        QCOMPARE(form->lngWin, 20);
         QVERIFY(sounds.empty());
 
         LoseRound(); // Enter keeps STANDARD
@@ -107,9 +106,8 @@ class TestDoubleSequence : public GameFixture {
         DealRound(Qt::Key_A, kLosingDealer);
         QCOMPARE(panel(), (QStringList{"TWO PAIR", "10", "20", "40", "3"}));
         QCOMPARE(form->lblWin->text(), QString("20"));
-        const std::int32_t coins = basIniProc::lngCoin;
         Pick(1, kFillers, kLosingPick);
-        QCOMPARE(basIniProc::lngCoin, coins + 20);
+        QCOMPARE(State(), "state 0, win 0, coins 60");
     }
 
     void halfDoubleSetsHalfAside_data() {
@@ -155,7 +153,6 @@ class TestDoubleSequence : public GameFixture {
         QFETCH(Cards, round);
         QFETCH(int, paid);
         ReachOffer(kTwoPair);
-        const std::int32_t coins = basIniProc::lngCoin;
         Deal(round);
         Press(Qt::Key_A);
         if (Status() == 3) {
@@ -164,8 +161,7 @@ class TestDoubleSequence : public GameFixture {
         if (Status() == 2) {
             Press(Qt::Key_Space);
         }
-        QCOMPARE(Status(), 0);
-        QCOMPARE(basIniProc::lngCoin, coins + paid);
+        QCOMPARE(State(), QString("state 0, win 0, coins %1").arg(40 + paid));
         QCOMPARE(basIniProc::lngTotalPut, paid);
         QCOMPARE(Texts({form->lblPaid, form->lblWin}),
                  (QStringList{QString::number(paid), QString::number(paid)}));
@@ -254,8 +250,7 @@ class TestDoubleSequence : public GameFixture {
         form->lngWin = stake;
         Pick(4, {round[1], round[2], round[3]}, round[4]);
 
-        QCOMPARE(Status(), 2);
-        QCOMPARE(form->lngWin, won);
+        QCOMPARE(State(), QString("state 2, win %1, coins 40").arg(won));
         QCOMPARE(form->lblTryYourLuck->text(), QString::number(2 * std::int64_t{won}));
         QCOMPARE(Buttons(), QString(offered ? "COLLECT, HALF DOUBLE, DUAL/DOUBLE" : "COLLECT"));
         Deal({C(1, 6)});
@@ -267,7 +262,6 @@ class TestDoubleSequence : public GameFixture {
     // Enter and Space start nothing: the win is counted once.
     void inputDuringAPayoutStartsNothing() {
         ReachOffer(kTwoPair);
-        std::int32_t coins = basIniProc::lngCoin;
         bool fired = false;
         onEvents = [&] {
             if (form->blnPaying && !fired) {
@@ -281,8 +275,7 @@ class TestDoubleSequence : public GameFixture {
         Press(Qt::Key_Space); // collect while the style menu is still shown
 
         QVERIFY(fired);
-        QCOMPARE(Status(), 0);
-        QCOMPARE(basIniProc::lngCoin, coins + 10);
+        QCOMPARE(State(), "state 0, win 0, coins 50");
         QCOMPARE(basIniProc::lngTotalPut, 10);
         QCOMPARE(basPokerProc::intDoubleStyle, basPokerProc::kStyleStandard);
         QCOMPARE(form->strHold, holds);
@@ -293,14 +286,12 @@ class TestDoubleSequence : public GameFixture {
         ReachOffer(kTwoPair);
         DealRound(Qt::Key_J, C(1, 6));
         Guess(true, C(2, 8));
-        coins = basIniProc::lngCoin;
         fired = false;
         ClearRecords();
         Press(Qt::Key_Space);
 
         QVERIFY(fired);
-        QCOMPARE(Status(), 0);
-        QCOMPARE(basIniProc::lngCoin, coins + 20);
+        QCOMPARE(State(), "state 0, win 0, coins 60");
         QCOMPARE(form->intDoubleCount, std::int16_t{1});
         QCOMPARE(Heard("CARD"), 0);
     }
@@ -330,8 +321,8 @@ class TestDoubleSequence : public GameFixture {
         Press(PositionKey(position));
 
         QVERIFY(fired > 0);
-        QCOMPARE(Status(), entry == Qt::Key_J ? 3 : 2);
-        QCOMPARE(form->lngWin, 20);
+        QCOMPARE(State(),
+                 entry == Qt::Key_J ? "state 3, win 20, coins 40" : "state 2, win 20, coins 40");
         QCOMPARE(form->lblLuckNo->text(), QString("2"));
         QCOMPARE(form->lngPaid, 0);
         QCOMPARE(TableCard(entry == Qt::Key_J ? 1 : position), Face(cards.back()));

@@ -41,42 +41,35 @@ class TestGameCoins : public GameFixture {
     Q_OBJECT
 
   private slots:
-    void payoutIsCappedAtTheBalanceLimit_data() {
-        Columns<int, int, int>("coin", "win", "expected");
-        QTest::newRow("reaching it exactly") << 99999989 << 10 << 99999999;
-        QTest::newRow("passing it") << 99999990 << 60 << 99999999;
-        QTest::newRow("past 32 bits")
-            << std::numeric_limits<std::int32_t>::max() - 5 << 10 << 99999999;
+    void balanceAndTotalsStopAtTheLimit_data() {
+        Columns<int, int, int, int, QString>("coin", "totalGet", "totalPut", "win", "after");
+        const int top = std::numeric_limits<std::int32_t>::max();
+        QTest::newRow("balance reaches it") << 99999990 << 0 << 0 << 10 << "99999999 1 10";
+        QTest::newRow("balance passes it") << 99999991 << 0 << 0 << 60 << "99999999 1 60";
+        QTest::newRow("balance past 32 bits") << top - 5 << 0 << 0 << 10 << "99999999 1 10";
+        QTest::newRow("totals up to it")
+            << 50 << 99999998 << 99999990 << 9 << "58 99999999 99999999";
+        QTest::newRow("totals restart past it") << 50 << 99999999 << 99999995 << 9 << "58 0 0";
     }
 
-    void payoutIsCappedAtTheBalanceLimit() {
+    // One coin bet with 1 BET, then a payout: balance, coins bet and coins paid.
+    void balanceAndTotalsStopAtTheLimit() {
         QFETCH(int, coin);
-        QFETCH(int, win);
-        QFETCH(int, expected);
-        basIniProc::lngCoin = coin;
-        OfferWin(win);
-        Press(Qt::Key_Space);
-        QCOMPARE(basIniProc::lngCoin, expected);
-        QCOMPARE(form->lblCredits->text(), QString::number(expected));
-    }
-
-    void runningTotalsRestartPastTheLimit_data() {
-        Columns<int, int, int, int>("totalGet", "totalPut", "expectedGet", "expectedPut");
-        QTest::newRow("up to the limit") << 99999998 << 99999990 << 99999999 << 99999999;
-        QTest::newRow("past the limit") << 99999999 << 99999995 << 0 << 0;
-    }
-
-    // One coin bet with 1 BET, then a payout of 9 counted into the totals.
-    void runningTotalsRestartPastTheLimit() {
         QFETCH(int, totalGet);
         QFETCH(int, totalPut);
+        QFETCH(int, win);
+        basIniProc::lngCoin = coin;
         basIniProc::lngTotalGet = totalGet;
-        Press(Qt::Key_D);
-        QTEST(basIniProc::lngTotalGet, "expectedGet");
         basIniProc::lngTotalPut = totalPut;
-        OfferWin(9);
+        Press(Qt::Key_D);
+        OfferWin(win);
         Press(Qt::Key_Space);
-        QTEST(basIniProc::lngTotalPut, "expectedPut");
+        QTEST(QString("%1 %2 %3")
+                  .arg(basIniProc::lngCoin)
+                  .arg(basIniProc::lngTotalGet)
+                  .arg(basIniProc::lngTotalPut),
+              "after");
+        QCOMPARE(form->lblCredits->text(), QString::number(basIniProc::lngCoin));
     }
 
     void betMayTakeTheBalanceBelowZero() {
@@ -108,13 +101,11 @@ class TestGameCoins : public GameFixture {
         if (dealt) {
             DealWithMaxBet(kNothing);
         }
-        const int status = Status();
-        const std::int32_t coin = basIniProc::lngCoin;
+        const QString state = State();
         const auto holds = form->strHold;
         ClearRecords();
         Press(key);
-        QCOMPARE(Status(), status);
-        QCOMPARE(basIniProc::lngCoin, coin);
+        QCOMPARE(State(), state);
         QCOMPARE(form->strHold, holds);
         QVERIFY(timeline.empty());
     }

@@ -167,8 +167,7 @@ class TestGameFlow : public GameFixture {
         // No card is dealt; the hand's name is typed again letter by letter.
         QCOMPARE(Count("Pause 200"), 0);
         QCOMPARE(Count("Pause 10"), static_cast<int>(QString("TWO PAIR").size()));
-        QCOMPARE(Status(), 2);
-        QCOMPARE(form->lngWin, 10);
+        QCOMPARE(State(), "state 2, win 10, coins 40");
         QCOMPARE(basIniProc::lngPlayData[8], 1);
         QCOMPARE(Texts({form->lblMsg, form->lblWinCoinTitle, form->lblDoubleCollect,
                         form->lblTryYourLuck}),
@@ -179,8 +178,7 @@ class TestGameFlow : public GameFixture {
         QCOMPARE(form->focusWidget(), static_cast<QWidget*>(form->cmdDual));
 
         byKey ? Press(Qt::Key_Space) : Click(form->cmdCollect);
-        QCOMPARE(Status(), 0);
-        QCOMPARE(basIniProc::lngCoin, 50);
+        QCOMPARE(State(), "state 0, win 0, coins 50");
         QCOMPARE(basIniProc::lngTotalPut, 10);
         QCOMPARE(form->lngLastWager, 10);
         QCOMPARE(Texts({form->lblPaid, form->lblCredits, form->lblMsg, form->lbl1Win[8]}),
@@ -194,9 +192,8 @@ class TestGameFlow : public GameFixture {
         QVERIFY(form->lblResult->text().isEmpty());
         Deal(kMissAgain);
         Press(Qt::Key_Return);
-        QCOMPARE(Status(), 0);
+        QCOMPARE(State(), "state 0, win 0, coins 40");
         QCOMPARE(Texts({form->lblResult, form->lblMsg}), (QStringList{"PLAYER LOSE!", kGameOver}));
-        QCOMPARE(basIniProc::lngCoin, 40);
         QCOMPARE(basIniProc::lngTotalPut, 0);
         QVERIFY(form->lblWinCoinTitle->isHidden());
         QVERIFY(form->lblDblStyleName[0]->isHidden());

@@ -192,19 +192,14 @@ class TestGameLayout : public GameFixture {
     // The Japanese gothic where installed, Debian's IPA Gothic, or a fixed-pitch face.
     void fontsOfTheTable() {
         const QStringList kGothics{"ＭＳ ゴシック", "MS Gothic", "IPAGothic"};
-        const std::vector<std::pair<QLabel*, double>> sizes{
-            {form->lblResult, 30},     {form->lblMsg, 20.25},  {form->lblHold[2], 15.75},
-            {form->lblWinName[0], 12}, {form->lblCredits, 12}, {form->lblDblStyleName[4], 12}};
-        for (const auto& [label, points] : sizes) {
-            QCOMPARE(label->font().pointSizeF(), points);
-            QVERIFY(label->font().bold());
+        for (const QLabel* label :
+             std::initializer_list<const QLabel*>{form->lblResult, form->lblMsg, form->lblHold[2],
+                                                  form->lblWinName[0], form->lblCredits}) {
             const QFontInfo face(label->font());
             QVERIFY2(kGothics.contains(face.family()) || face.fixedPitch(),
                      qPrintable(face.family()));
         }
         QCOMPARE(form->lblResult->font().family(), form->lblWinName[0]->font().family());
-        QVERIFY(!form->lblResult->autoFillBackground());
-        QVERIFY(form->lblWinName[0]->autoFillBackground());
     }
 };
 
