@@ -156,25 +156,23 @@ class TestIniFile : public QObject {
 
     void everyDefaultKeyRoundTrips() {
         basIniProc::InitIniFile();
-        int changed = 0;
         std::string section;
         std::string expected = kDefaultIni;
-        for (std::size_t pos = 0; pos < kDefaultIni.size();) {
-            const std::size_t end = kDefaultIni.find("\r\n", pos);
-            const std::string line = kDefaultIni.substr(pos, end - pos);
-            pos = end + 2;
-            if (line.front() == '[') {
-                section = line.substr(1, line.size() - 2);
+        const QStringList lines =
+            QString::fromStdString(kDefaultIni).split("\r\n", Qt::SkipEmptyParts);
+        for (const QString& line : lines) {
+            if (line.startsWith('[')) {
+                section = line.mid(1, line.size() - 2).toStdString();
                 continue;
             }
-            const std::string key = line.substr(0, line.find('='));
+            const std::string key = line.section('=', 0, 0).toStdString();
             const std::string value = "\\new_" + key + ".png";
             basIniProc::WriteIni(section, key, value);
             QCOMPARE(basIniProc::GetIni(section, key), value);
-            expected.replace(expected.find(line + "\r\n"), line.size(), key + "=" + value);
-            ++changed;
+            expected.replace(expected.find(line.toStdString() + "\r\n"), line.size(),
+                             key + "=" + value);
         }
-        QCOMPARE(changed, 10 + 54 + 3 + 11 + 2);
+        QCOMPARE(lines.size(), 5 + 10 + 54 + 3 + 11 + 2);
         QCOMPARE(ReadBytes(Ini()), expected);
     }
 
@@ -219,11 +217,10 @@ class TestIniFile : public QObject {
 
     void numbersFromTheFile() {
         QFETCH(QString, line);
-        QFETCH(int, coins);
         WriteBytes(Ini(), "[COIN]\r\n" + line.toStdString() + "\r\n");
         basIniProc::InitIniFile();
         basIniProc::LoadCoinData();
-        QCOMPARE(basIniProc::lngCoin, coins);
+        QTEST(basIniProc::lngCoin, "coins");
     }
 
     void settingsFromTheFile_data() {
@@ -251,14 +248,14 @@ class TestIniFile : public QObject {
     }
 
     void splitColor_data() {
-        Columns<int, int, int, int>("colour", "red", "green", "blue");
-        QTest::newRow("table green") << 32768 << 0 << 128 << 0;
-        QTest::newRow("black") << 0 << 0 << 0 << 0;
-        QTest::newRow("white") << 0xFFFFFF << 255 << 255 << 255;
-        QTest::newRow("mixed") << 0x123456 << 0x56 << 0x34 << 0x12;
-        QTest::newRow("high byte ignored") << 0x7F0000FF << 255 << 0 << 0;
+        Columns<int, QList<int>>("colour", "split");
+        QTest::newRow("table green") << 32768 << QList<int>{0, 128, 0};
+        QTest::newRow("black") << 0 << QList<int>{0, 0, 0};
+        QTest::newRow("white") << 0xFFFFFF << QList<int>{255, 255, 255};
+        QTest::newRow("mixed") << 0x123456 << QList<int>{0x56, 0x34, 0x12};
+        QTest::newRow("high byte ignored") << 0x7F0000FF << QList<int>{255, 0, 0};
         // Division truncates toward zero before the mask, as the colour has always split.
-        QTest::newRow("negative") << -1 << 255 << 0 << 0;
+        QTest::newRow("negative") << -1 << QList<int>{255, 0, 0};
     }
 
     void splitColor() {
@@ -267,9 +264,7 @@ class TestIniFile : public QObject {
         std::int16_t green = -1;
         std::int16_t blue = -1;
         basIniProc::SplitColor(colour, red, green, blue);
-        QTEST(int{red}, "red");
-        QTEST(int{green}, "green");
-        QTEST(int{blue}, "blue");
+        QTEST((QList<int>{red, green, blue}), "split");
     }
 };
 

@@ -201,14 +201,11 @@ class TestPlayLog : public QObject {
 
     void graphScale() {
         QFETCH(QList<int>, balances);
-        QFETCH(double, scale);
-        QFETCH(int, graphMax);
-        QFETCH(int, graphMin);
         WriteBalances(balances);
         basLog::CalcGraphScale(1000, 4000);
-        QCOMPARE(basLog::dblGraphScaleY, scale);
-        QCOMPARE(basLog::lngGraphMax, graphMax);
-        QCOMPARE(basLog::lngGraphMin, graphMin);
+        QTEST(basLog::dblGraphScaleY, "scale");
+        QTEST(basLog::lngGraphMax, "graphMax");
+        QTEST(basLog::lngGraphMin, "graphMin");
         QCOMPARE(basLog::lngLogCount, static_cast<std::int32_t>(balances.size()));
         QCOMPARE(basLog::dblGraphStepX, 3000.0 / balances.size());
 
@@ -255,16 +252,14 @@ class TestPlayLog : public QObject {
         QFETCH(QList<int>, balances);
         QFETCH(int, W);
         QFETCH(int, H);
-        QFETCH(double, step);
         QFETCH(int, game);
-        QFETCH(QPointF, point);
         WriteBalances(balances);
         basLog::CalcGraphScale(H, W);
-        QCOMPARE(basLog::dblGraphStepX, step);
+        QTEST(basLog::dblGraphStepX, "step");
         const auto path = basLog::GraphPath(*basLog::ReadLog(), H);
         QCOMPARE(path.size(), static_cast<std::size_t>(balances.size() + 1));
         QCOMPARE(QPointF(path.front().x, path.front().y), QPointF(0, H / 2.0));
-        QCOMPARE(QPointF(path[game].x, path[game].y), point);
+        QTEST(QPointF(path[game].x, path[game].y), "point");
     }
 };
 

@@ -83,11 +83,10 @@ class TestDeal : public QObject {
     void jokerRules() {
         QFETCH(int, style);
         QFETCH(int, status);
-        QFETCH(bool, jokerAllowed);
         basPokerProc::intDoubleStyle = static_cast<std::int16_t>(style);
         basPokerProc::intGameStatus = static_cast<std::int16_t>(status);
         ScriptCards({kJoker, {2, 9}});
-        QCOMPARE(Deal().first == 9, jokerAllowed);
+        QTEST(Deal().first == 9, "jokerAllowed");
     }
 
     void jokerNeverTwiceInAGame() {

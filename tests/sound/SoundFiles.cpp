@@ -1,5 +1,6 @@
 #include "SoundFiles.h"
 
+#include <QDataStream>
 #include <QFile>
 #include <cmath>
 #include <numbers>
@@ -9,76 +10,55 @@ namespace {
 
 constexpr int kRate = 44100;
 
-void AppendLe(QByteArray& bytes, quint32 value, int size) {
-    for (int i = 0; i < size; ++i) {
-        bytes.append(static_cast<char>((value >> (8 * i)) & 0xFF));
-    }
-}
-
-void AppendBe(QByteArray& bytes, quint32 value, int size) {
-    for (int i = size - 1; i >= 0; --i) {
-        bytes.append(static_cast<char>((value >> (8 * i)) & 0xFF));
-    }
-}
-
-QByteArray ToneSamples(int toneMs, int silenceMs) {
-    QByteArray samples;
-    const int toneFrames = kRate / 1000 * toneMs;
-    for (int i = 0; i < toneFrames; ++i) {
-        const double wave = std::sin(2.0 * std::numbers::pi * 440.0 * i / kRate);
-        AppendLe(samples, static_cast<quint16>(static_cast<qint16>(8000.0 * wave)), 2);
-    }
-    samples.append(QByteArray(kRate / 1000 * silenceMs * 2, '\0'));
-    return samples;
-}
-
-void AppendDeltaTime(QByteArray& bytes, quint32 ticks) {
+// A MIDI delta time: seven bits a byte, the high bit set on all but the last.
+QByteArray DeltaTime(quint32 ticks) {
     QByteArray groups(1, static_cast<char>(ticks & 0x7F));
     while ((ticks >>= 7) != 0) {
         groups.prepend(static_cast<char>((ticks & 0x7F) | 0x80));
     }
-    bytes.append(groups);
+    return groups;
 }
 
 } // namespace
 
 void WriteWav(const QString& path, int toneMs, int silenceMs) {
-    const QByteArray samples = ToneSamples(toneMs, silenceMs);
-    QByteArray wav("RIFF");
-    AppendLe(wav, 36 + samples.size(), 4);
-    wav.append("WAVEfmt ");
-    AppendLe(wav, 16, 4);
-    AppendLe(wav, 1, 2); // PCM
-    AppendLe(wav, 1, 2); // mono
-    AppendLe(wav, kRate, 4);
-    AppendLe(wav, kRate * 2, 4);
-    AppendLe(wav, 2, 2);
-    AppendLe(wav, 16, 2);
-    wav.append("data");
-    AppendLe(wav, samples.size(), 4);
+    QByteArray samples;
+    QDataStream tone(&samples, QIODevice::WriteOnly);
+    tone.setByteOrder(QDataStream::LittleEndian);
+    for (int i = 0; i < kRate / 1000 * toneMs; ++i) {
+        tone << static_cast<qint16>(8000.0 * std::sin(2.0 * std::numbers::pi * 440.0 * i / kRate));
+    }
+    samples.append(QByteArray(kRate / 1000 * silenceMs * 2, '\0'));
+
+    QByteArray wav;
+    QDataStream out(&wav, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + samples.size());
+    out.writeRawData("WAVEfmt ", 8);
+    // PCM, mono, the rate, bytes a second, bytes a frame, bits a sample.
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(kRate) << quint32(kRate * 2)
+        << quint16(2) << quint16(16);
+    out.writeRawData("data", 4);
+    out << quint32(samples.size());
     WriteBytes(path, wav + samples);
 }
 
 void WriteMidi(const QString& path, int noteMs) {
-    // At the default tempo a quarter note lasts 500 ms.
+    // At the default tempo a quarter note lasts 500 ms. An organ holds its loudness
+    // until the note is released.
     constexpr int kTicksPerQuarter = 480;
-    QByteArray track;
-    AppendDeltaTime(track, 0);
-    track.append("\xC0\x10", 2); // organ: it holds its loudness until released
-    AppendDeltaTime(track, 0);
-    track.append("\x90\x3C\x64", 3); // middle C on
-    AppendDeltaTime(track, static_cast<quint32>(noteMs * kTicksPerQuarter / 500));
-    track.append("\x80\x3C\x00", 3);
-    AppendDeltaTime(track, 0);
-    track.append("\xFF\x2F\x00", 3); // end of track
-
-    QByteArray midi("MThd");
-    AppendBe(midi, 6, 4);
-    AppendBe(midi, 0, 2);
-    AppendBe(midi, 1, 2);
-    AppendBe(midi, kTicksPerQuarter, 2);
-    midi.append("MTrk");
-    AppendBe(midi, track.size(), 4);
+    const QByteArray track = DeltaTime(0) + QByteArray("\xC0\x10", 2) + DeltaTime(0) +
+                             QByteArray("\x90\x3C\x64", 3) +
+                             DeltaTime(static_cast<quint32>(noteMs * kTicksPerQuarter / 500)) +
+                             QByteArray("\x80\x3C\x00", 3) + DeltaTime(0) +
+                             QByteArray("\xFF\x2F\x00", 3); // end of track
+    QByteArray midi;
+    QDataStream out(&midi, QIODevice::WriteOnly);
+    out.writeRawData("MThd", 4);
+    out << quint32(6) << quint16(0) << quint16(1) << quint16(kTicksPerQuarter);
+    out.writeRawData("MTrk", 4);
+    out << quint32(track.size());
     WriteBytes(path, midi + track);
 }
 

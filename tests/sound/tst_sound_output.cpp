@@ -127,7 +127,6 @@ class TestSoundOutput : public QObject {
         QFETCH(QString, file);
         QFETCH(QString, operation);
         QFETCH(int, calls);
-        QFETCH(int, bursts);
         basEffect::SoundOpen(Path(file), kAlias);
         const qint64 start = OutputSize();
         basEffect::SoundPlay(kAlias);
@@ -141,7 +140,7 @@ class TestSoundOutput : public QObject {
         // Long enough for the first start to have run to its end.
         const qint64 settled = OutputSize() + BytesFor(1300);
         QTRY_VERIFY_WITH_TIMEOUT(OutputSize() > settled, 10000);
-        QCOMPARE(CountBursts(OutputFrom(start)), bursts);
+        QTEST(CountBursts(OutputFrom(start)), "bursts");
     }
 };
 
