@@ -104,10 +104,9 @@ void frmPoker::CreatePayTable() {
         lblWinName[i] = AddLabel({QString::fromStdString(basPokerProc::HandName(code)), kYellow,
                                   kBlue, Qt::AlignLeft, 12},
                                  {45, top, 3000, 240});
-        static constexpr std::array<int, 9> kRates{500, 100, 20, 6, 5, 4, 3, 2, 1};
-        lbl1Win[i] = AddLabel(
-            {QString::number(kRates[i]), kYellow, i == 8 ? kDarkBlue : kBlue, Qt::AlignHCenter, 12},
-            {3060, top, 1005, 240});
+        lbl1Win[i] = AddLabel({QString::number(basPokerProc::kPayRates[i]), kYellow,
+                               i == 8 ? kDarkBlue : kBlue, Qt::AlignHCenter, 12},
+                              {3060, top, 1005, 240});
     }
 }
 

@@ -167,6 +167,7 @@ class frmPoker : public QWidget {
     void LayOutCards(double SW, double SH);
     void LayOutLowerLines(double SW);
     void PlaceGraph(double SW);
+    void PaintPayTable(const QColor& Back, std::int64_t Multiplier);
 
     void DealHand();
     void DrawHand();

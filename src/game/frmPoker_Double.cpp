@@ -26,7 +26,6 @@ namespace {
 constexpr std::int64_t kCountLimit = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t kFlushBonus = 5;
 constexpr std::int64_t kHighLowRunFactor = 2 * 2 * 2 * 2; // four right guesses
-constexpr std::int64_t kSpecialBonusFactor = 10;
 constexpr std::int32_t kLoudWin = 60;
 constexpr int kFlashPause = 100;
 constexpr int kBonusPause = 1000;
@@ -68,7 +67,7 @@ std::int64_t BestRoundWin(std::int64_t stake, std::int16_t style, std::int64_t w
     case kStyleHighLow: {
         const auto& rates = basPokerProc::lngPayRate;
         const std::int64_t topRate = *std::max_element(rates.begin(), rates.end());
-        return stake * kHighLowRunFactor + kSpecialBonusFactor * topRate * wager;
+        return stake * kHighLowRunFactor + basPokerProc::kSpecialBonusFactor * topRate * wager;
     }
     default:
         return stake * 2;
@@ -220,8 +219,8 @@ void frmPoker::PauseSpeed(double Factor) {
 void frmPoker::PaySpecialBonus(int Code) {
     const auto row = static_cast<std::size_t>(Code);
     FlashTable();
-    const std::int64_t bonus =
-        kSpecialBonusFactor * basPokerProc::lngPayRate.at(row) * std::int64_t{lngWager};
+    const std::int64_t bonus = std::int64_t{basPokerProc::kSpecialBonusFactor} *
+                               basPokerProc::lngPayRate.at(row) * std::int64_t{lngWager};
     lngWin = static_cast<std::int32_t>(lngWin + bonus);
     basIniProc::lngMaxDoubleWin = std::max(basIniProc::lngMaxDoubleWin, lngWin);
     SetLabelNumber(lblDoubleCollect, lngWin);

@@ -9,8 +9,6 @@ using namespace tablecolor;
 
 namespace {
 
-constexpr int kBonusFactor = 10;
-
 struct StyleBanner {
     const char* caption;
     QColor color;
@@ -31,22 +29,24 @@ StyleBanner BannerOf(std::int16_t style) {
 
 } // namespace
 
+// Before any bet the table shows the bare rates, darker; then rate × wager.
 void frmPoker::ShowPayTable() {
-    for (std::size_t code = 0; code < lbl1Win.size(); ++code) {
-        const std::int64_t rate = basPokerProc::lngPayRate.at(code);
-        const QColor& back = lngWager == 0 ? kDarkBlue : kBlue;
-        SetBackColor(lblWinName[code], back);
-        SetBackColor(lbl1Win[code], back);
-        SetLabelNumber(lbl1Win[code], lngWager == 0 ? rate : rate * lngWager);
+    if (lngWager == 0) {
+        PaintPayTable(kDarkBlue, 1);
+    } else {
+        PaintPayTable(kBlue, lngWager);
     }
 }
 
 void frmPoker::ShowBonusTable() {
+    PaintPayTable(kBlue, std::int64_t{lngWager} * basPokerProc::kSpecialBonusFactor);
+}
+
+void frmPoker::PaintPayTable(const QColor& Back, std::int64_t Multiplier) {
     for (std::size_t code = 0; code < lbl1Win.size(); ++code) {
-        const std::int64_t rate = basPokerProc::lngPayRate.at(code);
-        SetBackColor(lblWinName[code], kBlue);
-        SetBackColor(lbl1Win[code], kBlue);
-        SetLabelNumber(lbl1Win[code], rate * lngWager * kBonusFactor);
+        SetBackColor(lblWinName[code], Back);
+        SetBackColor(lbl1Win[code], Back);
+        SetLabelNumber(lbl1Win[code], basPokerProc::lngPayRate.at(code) * Multiplier);
     }
 }
 

@@ -10,11 +10,15 @@
 namespace basPokerProc {
 namespace {
 
-constexpr std::array<std::int32_t, kHandCount> kPayRates{500, 100, 20, 6, 5, 4, 3, 2, 1};
-
-constexpr std::array<const char*, kHandCount> kHandNames{
-    "ROYAL STRAIGHT FLUSH", "FIVE OF A KIND", "STRAIGHT FLUSH", "FOUR OF A KIND", "FULL HOUSE",
-    "FLUSH",                "STRAIGHT",       "THREE OF A KIND", "TWO PAIR"};
+constexpr std::array<const char*, kHandCount> kHandNames{"ROYAL STRAIGHT FLUSH",
+                                                         "FIVE OF A KIND",
+                                                         "STRAIGHT FLUSH",
+                                                         "FOUR OF A KIND",
+                                                         "FULL HOUSE",
+                                                         "FLUSH",
+                                                         "STRAIGHT",
+                                                         "THREE OF A KIND",
+                                                         "TWO PAIR"};
 
 constexpr int kAce = 0;
 constexpr int kTen = 9;
@@ -43,8 +47,7 @@ bool JokerForbidden() {
     return false;
 }
 
-bool Matches(const std::string& mark, const std::string& no, std::int16_t suit,
-             std::int16_t rank) {
+bool Matches(const std::string& mark, const std::string& no, std::int16_t suit, std::int16_t rank) {
     return Number(mark) == suit && Number(no) == rank;
 }
 
@@ -58,7 +61,9 @@ bool AlreadyUsed(std::int16_t suit, std::int16_t rank) {
     return false;
 }
 
-int SortedRank(std::size_t i) { return Number(strSortNo[i]); }
+int SortedRank(std::size_t i) {
+    return Number(strSortNo[i]);
+}
 
 bool IsFlush() {
     for (std::size_t i = 1; i < 5; ++i) {
@@ -147,7 +152,9 @@ Groups CountGroups() {
 
 } // namespace
 
-void ClearArray(CardArray& values) { values.fill("0"); }
+void ClearArray(CardArray& values) {
+    values.fill("0");
+}
 
 // In double, because in float u * 4 + 1 rounds up to 5 for the largest u.
 void RandomCard(std::int16_t& suit, std::int16_t& rank) {
@@ -228,6 +235,8 @@ std::string HandName(std::int16_t code) {
     return kHandNames[static_cast<std::size_t>(code)];
 }
 
-void SetPayRate() { lngPayRate = kPayRates; }
+void SetPayRate() {
+    lngPayRate = kPayRates;
+}
 
 } // namespace basPokerProc

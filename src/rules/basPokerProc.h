@@ -24,6 +24,10 @@ inline std::int16_t intDealMark = 0;
 inline std::int16_t intDealNo = 0;
 
 inline constexpr int kHandCount = 9;
+// Times the wager, by hand code; also the pay table's captions before any bet.
+inline constexpr std::array<std::int32_t, kHandCount> kPayRates{500, 100, 20, 6, 5, 4, 3, 2, 1};
+// HI/LOW's special bonus pays this many times the hand's normal payout.
+inline constexpr std::int32_t kSpecialBonusFactor = 10;
 inline std::array<std::int32_t, kHandCount> lngPayRate{};
 
 // Owned by the game window, kept here because the deal's joker rules read them.
