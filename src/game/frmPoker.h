@@ -86,6 +86,8 @@ class frmPoker : public QWidget {
     bool blnDealing = false;
     bool blnPaying = false;
     bool Busy() const { return blnDealing || blnPaying; }
+    // From Z until the dialog's closing line has been typed and cleared.
+    bool blnSetting = false;
 
     // ---- Start and end -----------------------------------------------------------
     void Form_Load();
@@ -117,6 +119,10 @@ class frmPoker : public QWidget {
     void cmdRepBet_Click();
     void cmdCollect_Click();
     void cmdHalf_Click();
+
+    // The key Z: the settings dialog over the table, waiting while cards are dealt
+    // or coins counted (frmPoker_Setting.cpp).
+    void ShowSettings();
 
     // ---- Pay table and double-up panel -------------------------------------------
     void ShowPayTable();

@@ -232,8 +232,10 @@ void frmPoker::Form_KeyDown(int& KeyCode, int /*Shift*/) {
     case kVkEnter:
         PressIfEnabled(cmdDual, &frmPoker::cmdDual_Click);
         break;
-    case 'Z': // the settings window has not been built yet
-    case 'X': // nor the statistics window
+    case 'Z':
+        ShowSettings();
+        break;
+    case 'X': // the statistics window has not been built yet
         break;
     default:
         KeyCode = key;

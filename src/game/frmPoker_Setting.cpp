@@ -1,0 +1,37 @@
+#include "game/frmPoker.h"
+
+#include "platform/GameFont.h"
+#include "platform/Pause.h"
+#include "settings/frmSetting.h"
+
+#include <QLabel>
+
+namespace {
+
+constexpr double kSettingLinePoints = 20;
+constexpr int kClosingLinePause = 1000;
+
+} // namespace
+
+void frmPoker::ShowSettings() {
+    if (blnSetting) {
+        return;
+    }
+    // The key is taken up again once the deal or the count has ended: neither may
+    // be cut into, and the player's press is not lost.
+    if (Busy()) {
+        QMetaObject::invokeMethod(this, &frmPoker::ShowSettings, Qt::QueuedConnection);
+        return;
+    }
+    blnSetting = true;
+    const QFont resultFont = lblResult->font();
+    lblResult->setFont(GameFont(kSettingLinePoints));
+    ShowResult("The Setting Screen Reading");
+    frmSetting dialog(this);
+    dialog.exec();
+    ShowResult("Effective After Starting Next Time");
+    platform::Pause(kClosingLinePause);
+    lblResult->setText("");
+    lblResult->setFont(resultFont);
+    blnSetting = false;
+}

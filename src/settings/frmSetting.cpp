@@ -1,0 +1,204 @@
+#include "settings/frmSetting.h"
+
+#include "config/basIniProc.h"
+#include "platform/GameFont.h"
+#include "settings/FileList.h"
+#include "settings/FolderFiles.h"
+#include "settings/MessageBox.h"
+#include "settings/PageWidgets.h"
+#include "settings/PathLabel.h"
+#include "settings/SettingKeys.h"
+
+#include <QGridLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+
+using namespace settings;
+
+frmSetting::frmSetting(QWidget* parent) : QDialog(parent) {
+    setWindowTitle("SETTING");
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(DialogFont(kTextPoints));
+    auto* layout = new QGridLayout(this);
+    const std::array<const char*, 3> captions{"SOUND_SET", "CARD_SET", "ETC_SET"};
+    for (std::size_t i = 0; i < cmdSelectSet.size(); ++i) {
+        const int index = static_cast<int>(i);
+        cmdSelectSet[i] = new QPushButton(captions[i], this);
+        connect(cmdSelectSet[i], &QPushButton::clicked, this,
+                [this, index] { cmdSelectSet_Click(index); });
+        layout->addWidget(cmdSelectSet[i], 0, index);
+    }
+    lblNextGame = NoticeLabel("設定が有効になるのは、次回ゲームからです。");
+    layout->addWidget(lblNextGame, 1, 0, 1, 3);
+    // The three pages share one place; the dialog is as large as the largest, so it
+    // keeps its size from page to page.
+    auto* pages = new QWidget(this);
+    auto* stack = new QGridLayout(pages);
+    stack->setContentsMargins(0, 0, 0, 0);
+    QSize largest;
+    for (QFrame* page : {CreateSoundPage(), CreateCardPage(), CreateEtcPage()}) {
+        stack->addWidget(page, 0, 0);
+        largest = largest.expandedTo(page->sizeHint());
+    }
+    pages->setMinimumSize(largest);
+    layout->addWidget(pages, 2, 0, 1, 3);
+    Form_Load();
+}
+
+QPushButton* frmSetting::AddButton(const QString& caption, void (frmSetting::*handler)()) {
+    auto* button = new QPushButton(caption);
+    connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+    return button;
+}
+
+// A click, the arrow keys and the handlers' own selections all land here; the
+// handlers select quietly and run what they need themselves.
+QListWidget* frmSetting::AddList(void (frmSetting::*handler)()) {
+    auto* list = new QListWidget;
+    connect(list, &QListWidget::currentRowChanged, this, [this, handler](int row) {
+        if (row >= 0) {
+            (this->*handler)();
+        }
+    });
+    return list;
+}
+
+void frmSetting::Form_Load() {
+    for (QFrame* page : {freSound, freCard}) {
+        page->hide();
+        page->setEnabled(false);
+    }
+    basIniProc::InitIniFile();
+}
+
+void frmSetting::Form_Activate() {
+    cmdSelectSet_Click(0);
+}
+
+void frmSetting::Form_Unload() {
+    cmdSoundStop_Click();
+}
+
+void frmSetting::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        Form_Activate();
+    }
+}
+
+void frmSetting::done(int result) {
+    Form_Unload();
+    QDialog::done(result);
+}
+
+void frmSetting::cmdSelectSet_Click(int Index) {
+    const std::array<QFrame*, 3> pages{freSound, freCard, freEtc};
+    if (Index < 0 || Index >= static_cast<int>(pages.size())) {
+        return;
+    }
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        const bool chosen = static_cast<int>(i) == Index;
+        pages[i]->setVisible(chosen);
+        pages[i]->setEnabled(chosen);
+    }
+    switch (Index) {
+    case 0:
+        OpenFilePage(soundPage_);
+        break;
+    case 1:
+        OpenFilePage(cardPage_);
+        break;
+    default:
+        OpenEtcPage();
+        break;
+    }
+}
+
+void frmSetting::OpenFilePage(const FilePage& page) {
+    const std::string folder = basIniProc::strAppPath + page.folderName;
+    page.path->SetPath(Decoded(folder));
+    FillList(page.files, FolderFiles(folder, page.pattern));
+    page.warning->setText(page.files->count() == 0 ? page.emptyWarning : QString());
+    page.keys->hide();
+    FillList(page.keys, page.keyNames);
+    page.keys->show();
+    SelectRow(page.keys, 0);
+    ShowKey(page);
+}
+
+// Finding the stored file runs the file list's handler for every entry it passes,
+// as the player's own clicks would; the list is hidden meanwhile, so the card page
+// does not load a preview of each picture on the way.
+void frmSetting::ShowKey(const FilePage& page) {
+    const std::string key = SelectedName(page.keys);
+    if (key.empty()) {
+        return;
+    }
+    page.description->setText(QString::fromStdString(GetDescription(page.section, key)));
+    std::string name = basIniProc::GetIni(page.section, key);
+    name.erase(0, 1);
+    page.current->setText("現在の設定は、" + Decoded(name) + "です");
+    page.files->hide();
+    bool found = false;
+    for (int row = 0; row < page.files->count() && !found; ++row) {
+        SelectRow(page.files, row);
+        (this->*page.fileClick)();
+        found = SameNameIgnoringCase(page.files, row, name);
+    }
+    page.files->show();
+    if (!found) {
+        page.prompt->setText("現在設定されているファイルが見つかりませんでした。");
+    } else if (page.preview) {
+        (this->*page.fileClick)();
+    }
+}
+
+bool frmSetting::ShowFileChoice(const FilePage& page) {
+    const std::string name = SelectedName(page.files);
+    if (name.empty()) {
+        return false;
+    }
+    page.prompt->setText("設定を、" + Decoded(name) + "に変更しますか？");
+    return true;
+}
+
+// A name the file cannot hold is refused before anything is written, so a stored
+// value never points at another file than the one chosen.
+bool frmSetting::SaveFileChoice(const FilePage& page) {
+    const std::string key = SelectedName(page.keys);
+    const std::string name = SelectedName(page.files);
+    if (key.empty()) {
+        MsgBox(this, "設定項目が選択されていません。");
+        return false;
+    }
+    if (name.empty()) {
+        MsgBox(this, "ファイルが選択されていません。");
+        return false;
+    }
+    if (!CanStoreFileName(name)) {
+        MsgBox(this, "このファイル名は設定ファイルに書き込めません。");
+        return false;
+    }
+    if (!Save(page.section, key, "\\" + name)) {
+        return false;
+    }
+    page.prompt->setText("設定を、" + Decoded(name) + "に変更しました！");
+    return true;
+}
+
+bool frmSetting::Stored(const std::string& section, const std::string& key,
+                        const std::string& value) {
+    basIniProc::WriteIni(section, key, value);
+    return basIniProc::GetIni(section, key) == value;
+}
+
+bool frmSetting::Save(const std::string& section, const std::string& key,
+                      const std::string& value) {
+    if (Stored(section, key, value)) {
+        return true;
+    }
+    MsgBox(this, "設定ファイルに書き込めませんでした。");
+    return false;
+}
