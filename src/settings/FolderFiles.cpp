@@ -64,8 +64,7 @@ std::vector<std::string> FolderFiles(const std::string& folder, const std::strin
 }
 
 bool CanStoreFileName(const std::string& name) {
-    return !name.empty() && name.find_first_of("\r\n\\") == std::string::npos &&
-           name.back() != ' ' && name.back() != '\t';
+    return name.find_first_of("\r\n\\") == std::string::npos;
 }
 
 } // namespace settings

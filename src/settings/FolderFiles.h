@@ -13,8 +13,9 @@ namespace settings {
 std::vector<std::string> FolderFiles(const std::string& folder, const std::string& pattern);
 
 // Whether "\" + name can be stored in Poker.ini and names this file again when the
-// game opens it. A line break would end the value early, a backslash would be
-// taken for a folder separator, and blanks at the end are lost when it is read.
+// game opens it: a line break would end the value early, and a backslash would be
+// taken for a folder separator. (A listed name ends in its extension, so no blank
+// at its end can be trimmed away when it is read.)
 bool CanStoreFileName(const std::string& name);
 
 } // namespace settings

@@ -44,6 +44,7 @@ frmSetting::frmSetting(QWidget* parent) : QDialog(parent) {
     }
     pages->setMinimumSize(largest);
     layout->addWidget(pages, 2, 0, 1, 3);
+    cmdSelectSet[0]->setFocus();
     Form_Load();
 }
 
@@ -57,8 +58,8 @@ QPushButton* frmSetting::AddButton(const QString& caption, void (frmSetting::*ha
 // handlers select quietly and run what they need themselves.
 QListWidget* frmSetting::AddList(void (frmSetting::*handler)()) {
     auto* list = new QListWidget;
-    connect(list, &QListWidget::currentRowChanged, this, [this, handler](int row) {
-        if (row >= 0) {
+    connect(list, &QListWidget::itemSelectionChanged, this, [this, list, handler] {
+        if (!list->selectedItems().isEmpty()) {
             (this->*handler)();
         }
     });

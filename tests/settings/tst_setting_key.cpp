@@ -1,0 +1,118 @@
+#include "game/GameFixture.h"
+#include "settings/frmSetting.h"
+#include "sound/SoundFiles.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
+#include <QTimer>
+#include <QtTest>
+
+// The key Z on the game window: the dialog over the table, its closing line, and
+// what it saved coming back at the next start.
+class TestSettingKey : public GameFixture {
+    Q_OBJECT
+
+    // Runs `act` on the dialog once it is open and modal; `act` closes it.
+    void WhenDialogOpens(std::function<void(frmSetting*)> act) {
+        auto* timer = new QTimer(form.get());
+        connect(timer, &QTimer::timeout, timer, [timer, act] {
+            if (auto* dialog = qobject_cast<frmSetting*>(QApplication::activeModalWidget())) {
+                timer->stop();
+                act(dialog);
+            }
+        });
+        timer->start(10);
+    }
+    static void Type(frmSetting* dialog, const QList<Qt::Key>& keys) {
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        for (const Qt::Key key : keys) {
+            QTest::keyClick(dialog->focusWidget(), key);
+        }
+    }
+    static void Pick(QListWidget* list, const QString& text) {
+        list->setCurrentItem(list->findItems(text, Qt::MatchExactly).value(0));
+    }
+
+  private slots:
+    // The dialog is driven with keys alone, and the table plays on after it.
+    void zOpensTheDialogOverTheTable() {
+        QStringList seen;
+        WhenDialogOpens([&](frmSetting* dialog) {
+            seen << form->lblResult->text() << QString::number(form->lblResult->font().pointSize())
+                 << dialog->windowTitle();
+            Type(dialog, {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Up,
+                          Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape});
+        });
+        onPause = [&](int ms) {
+            if (ms == 1000) {
+                seen << form->lblResult->text();
+            }
+        };
+        Press(Qt::Key_Z);
+        QCOMPARE(seen, QStringList({"The Setting Screen Reading", "20", "SETTING",
+                                    "Effective After Starting Next Time"}));
+        QCOMPARE(basIniProc::GetIni("SETTING", "GAME"), std::string("100"));
+        QCOMPARE(form->lblResult->text(), "");
+        QCOMPARE(form->lblResult->font().pointSize(), 30);
+        DealWithMaxBet(kNothing);
+        QCOMPARE(Table(), Faces(kNothing));
+    }
+
+    // Nothing cuts into a count: Z pressed then opens the dialog once it is credited.
+    void zWaitsForThePayout() {
+        Press(Qt::Key_D);
+        OfferWin(30);
+        onEvents = [&] {
+            if (form->blnPaying) {
+                onEvents = nullptr;
+                Press(Qt::Key_Z);
+            }
+        };
+        QString opened;
+        WhenDialogOpens([&](frmSetting* dialog) {
+            opened = State();
+            dialog->close();
+        });
+        Click(form->cmdCollect);
+        QTRY_COMPARE(opened, "state 0, win 0, coins 79");
+    }
+
+    // The exit saves only the coins, so what the dialog wrote is what the next start
+    // reads.
+    void savedSettingsAreUsedAtTheNextStart() {
+        soundfiles::WriteWav(folder->filePath("sound/mine.wav"), 15000, 0);
+        QImage picture(3, 3, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        QVERIFY(picture.save(folder->filePath("card/mine.bmp")));
+        WhenDialogOpens([&](frmSetting* dialog) {
+            Pick(dialog->filSound, "mine.wav");
+            dialog->cmdSoundSet_Click();
+            dialog->cmdSelectSet_Click(1);
+            Pick(dialog->lstCardKey, "C_05");
+            Pick(dialog->filCard, "mine.bmp");
+            dialog->cmdCardSet_Click();
+            dialog->cmdSelectSet_Click(2);
+            dialog->cmbSpeed->setCurrentIndex(0);
+            dialog->cmdSpeedSet_Click();
+            for (std::size_t i = 0; i < 3; ++i) {
+                dialog->cmbRGB.at(i)->setCurrentIndex(10 * static_cast<int>(i + 1));
+            }
+            dialog->cmdColorCheck_Click();
+            dialog->cmdSetColor_Click();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        Press(Qt::Key_Z);
+        Press(Qt::Key_Escape);
+        QVERIFY(!form->isVisible());
+        form = std::make_unique<frmPoker>();
+        QCOMPARE(basIniProc::intGameSpeed, 100);
+        QCOMPARE(BackColor(form.get()), QColor(10, 20, 30));
+        QCOMPARE(basIniProc::picClub[4].pixelColor(1, 1), QColor(Qt::blue));
+        basEffect::SoundPlay("CARD");
+        QVERIFY(basEffect::SoundIsPlaying("CARD"));
+    }
+};
+
+QTEST_MAIN(TestSettingKey)
+#include "tst_setting_key.moc"
