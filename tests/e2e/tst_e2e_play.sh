@@ -3,6 +3,8 @@
 # (MAX BET, two holds, draw, COLLECT when a win is offered), then closed with Esc.
 # Every coin must be accounted for in Poker.ini: TOTAL = 50 - TOTAL_GET + TOTAL_PUT,
 # and the play log holds one record per finished game, the last with the balance.
+# After the first game Z opens the settings dialog, whose speed is set to 100 with
+# the keys alone; the game plays on, and the exit keeps the saved speed.
 source "$(dirname "$0")/xgame.sh"
 
 readonly GAMES=3
@@ -34,6 +36,21 @@ quit_with_escape() {
     return 1
 }
 
+# Tab to ETC_SET and press it, Tab to the speed box, pick "100", Tab to its
+# "はい" and press it, then Esc closes the dialog.
+set_speed_in_dialog() {
+    local window=$1
+    xgame_keys "$window" z
+    local dialog
+    dialog=$(xgame_wait_window "SETTING")
+    xgame_keys "$dialog" Tab Tab Return Tab Up Tab Return Escape
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name "^SETTING\$" >/dev/null 2>&1 || break
+        sleep 0.1
+    done
+    sleep 2
+}
+
 ini_value() {
     awk -F= -v section="[$1]" -v key="$2" '
         { sub(/\r$/, "") }
@@ -46,7 +63,9 @@ xgame_start_display
 xgame_make_folder "$1"
 xgame_start
 window=$(xgame_wait_window "VESK POKER")
-for _ in $(seq "$GAMES"); do
+play_one_game "$window"
+set_speed_in_dialog "$window"
+for _ in $(seq $((GAMES - 1))); do
     play_one_game "$window"
 done
 quit_with_escape "$window"
@@ -56,8 +75,9 @@ got=$(ini_value COIN TOTAL_GET)
 put=$(ini_value COIN TOTAL_PUT)
 echo "TOTAL=$total TOTAL_GET=$got TOTAL_PUT=$put"
 [ -n "$total" ] && [ -n "$got" ] && [ -n "$put" ] || { echo "Poker.ini lacks [COIN]" >&2; exit 1; }
-[ "$got" -ge 10 ] || { echo "not one game was bet" >&2; exit 1; }
+[ "$got" -ge 20 ] || { echo "no game was bet after the dialog" >&2; exit 1; }
 [ "$total" -eq $((50 - got + put)) ] || { echo "coins were lost or made" >&2; exit 1; }
+[ "$(ini_value SETTING GAME)" = 100 ] || { echo "the speed set in the dialog was lost" >&2; exit 1; }
 
 log="$XGAME_DIR/vesk_poker.log"
 [ -f "$log" ] || { echo "no play log" >&2; exit 1; }
