@@ -7,6 +7,8 @@
 namespace settings {
 namespace {
 
+constexpr int kRowPadding = 4;
+
 std::string NameOf(const QListWidgetItem* item) {
     return item == nullptr ? std::string() : item->data(Qt::UserRole).toByteArray().toStdString();
 }
@@ -17,12 +19,17 @@ QString Decoded(const std::string& name) {
     return QFile::decodeName(QByteArray::fromStdString(name));
 }
 
+// Rows a little taller than the text: the game's face draws its underscore below
+// the line, where a row of plain height would cut it off ("C_05" read as "C 05").
 void FillList(QListWidget* list, const std::vector<std::string>& names) {
     const QSignalBlocker quiet(list);
+    const QFontMetrics metrics = list->fontMetrics();
     list->clear();
     for (const std::string& name : names) {
         auto* item = new QListWidgetItem(Decoded(name), list);
         item->setData(Qt::UserRole, QByteArray::fromStdString(name));
+        item->setSizeHint(QSize(metrics.horizontalAdvance(item->text()) + kRowPadding,
+                                metrics.height() + kRowPadding));
     }
 }
 

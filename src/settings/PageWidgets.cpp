@@ -1,6 +1,7 @@
 #include "settings/PageWidgets.h"
 
 #include "platform/GameFont.h"
+#include "settings/WrapLabel.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -52,9 +53,7 @@ QLabel* WarningLabel() {
 }
 
 QLabel* TextLabel(const QString& text) {
-    auto* label = new QLabel(text);
-    label->setWordWrap(true);
-    return label;
+    return new WrapLabel(text);
 }
 
 QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {

@@ -19,7 +19,7 @@ QFrame* NewPage();
 QLabel* Heading(const QString& text);
 QLabel* NoticeLabel(const QString& text);
 QLabel* WarningLabel();
-// Empty by default; long file names wrap onto the next line.
+// Empty by default; long file names and paths wrap onto the next line.
 QLabel* TextLabel(const QString& text = {});
 // Widgets side by side, left-aligned, with the row's spare room after them.
 QHBoxLayout* Row(std::initializer_list<QWidget*> widgets);

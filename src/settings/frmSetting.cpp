@@ -6,10 +6,10 @@
 #include "settings/FolderFiles.h"
 #include "settings/MessageBox.h"
 #include "settings/PageWidgets.h"
-#include "settings/PathLabel.h"
 #include "settings/SettingKeys.h"
 
 #include <QGridLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
@@ -66,6 +66,32 @@ QListWidget* frmSetting::AddList(void (frmSetting::*handler)()) {
     return list;
 }
 
+QFrame* frmSetting::CreateFilePage(FilePage& page, const QString& heading,
+                                   const QString& instruction, const QString& keysTitle,
+                                   QWidget* beside, std::initializer_list<QWidget*> buttons) {
+    QFrame* frame = NewPage();
+    auto* grid = new QGridLayout(frame);
+    const int span = beside != nullptr ? 3 : 2;
+    const auto wide = [&](QWidget* widget, int row) { grid->addWidget(widget, row, 0, 1, span); };
+    wide(Heading(heading), 0);
+    wide(page.path = TextLabel(), 1);
+    wide(new QLabel(instruction), 2);
+    wide(page.warning = WarningLabel(), 3);
+    grid->addWidget(new QLabel(keysTitle), 4, 0);
+    grid->addWidget(new QLabel("選択できるファイル"), 4, 1);
+    grid->addWidget(page.keys = AddList(page.keyClick), 5, 0);
+    grid->addWidget(page.files = AddList(page.fileClick), 5, 1);
+    if (beside != nullptr) {
+        grid->addWidget(beside, 5, 2, Qt::AlignTop);
+    }
+    wide(page.description = TextLabel(), 6);
+    wide(page.current = TextLabel(), 7);
+    wide(page.prompt = TextLabel(), 8);
+    grid->addLayout(Row(buttons), 9, 0, 1, span);
+    grid->setRowStretch(5, 1);
+    return frame;
+}
+
 void frmSetting::Form_Load() {
     for (QFrame* page : {freSound, freCard}) {
         page->hide();
@@ -119,7 +145,7 @@ void frmSetting::cmdSelectSet_Click(int Index) {
 
 void frmSetting::OpenFilePage(const FilePage& page) {
     const std::string folder = basIniProc::strAppPath + page.folderName;
-    page.path->SetPath(Decoded(folder));
+    page.path->setText(Decoded(folder));
     FillList(page.files, FolderFiles(folder, page.pattern));
     page.warning->setText(page.files->count() == 0 ? page.emptyWarning : QString());
     page.keys->hide();

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-class PathLabel;
 class QComboBox;
 class QFrame;
 class QGridLayout;
@@ -32,7 +31,7 @@ class frmSetting : public QDialog {
     std::array<QLabel*, 2> lblSetumei{};
 
     QFrame* freSound = nullptr;
-    PathLabel* lblSoundPath = nullptr;
+    QLabel* lblSoundPath = nullptr;
     QListWidget* lstSoundKey = nullptr;
     QLabel* lblNowSound = nullptr;
     QListWidget* filSound = nullptr;
@@ -42,7 +41,7 @@ class frmSetting : public QDialog {
     QPushButton* cmdSoundStop = nullptr;
 
     QFrame* freCard = nullptr;
-    PathLabel* lblCardPath = nullptr;
+    QLabel* lblCardPath = nullptr;
     QListWidget* lstCardKey = nullptr;
     QLabel* lblNowCard = nullptr;
     QListWidget* filCard = nullptr;
@@ -98,25 +97,30 @@ class frmSetting : public QDialog {
 
     void OpenEtcPage();
 
-    // What the two file pages share, each with its own controls and folder.
+    // What the two file pages share: where their files are, and their controls.
     struct FilePage {
         const char* section;
         const char* folderName;
         const char* pattern;
         QString emptyWarning;
         std::vector<std::string> keyNames;
-        PathLabel* path;
-        QLabel* warning;
-        QListWidget* keys;
-        QLabel* description;
-        QLabel* current;
-        QListWidget* files;
-        QLabel* prompt;
+        void (frmSetting::*keyClick)();
         void (frmSetting::*fileClick)();
         bool preview;
+        QLabel* path = nullptr;
+        QLabel* warning = nullptr;
+        QListWidget* keys = nullptr;
+        QLabel* description = nullptr;
+        QLabel* current = nullptr;
+        QListWidget* files = nullptr;
+        QLabel* prompt = nullptr;
     };
     FilePage soundPage_{};
     FilePage cardPage_{};
+    // Makes the page's controls; `beside` (the card preview) stands right of the lists.
+    QFrame* CreateFilePage(FilePage& page, const QString& heading, const QString& instruction,
+                           const QString& keysTitle, QWidget* beside,
+                           std::initializer_list<QWidget*> buttons);
     void OpenFilePage(const FilePage& page);
     void ShowKey(const FilePage& page);
     bool ShowFileChoice(const FilePage& page);

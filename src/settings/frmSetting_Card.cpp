@@ -5,15 +5,12 @@
 #include "settings/CardSiblings.h"
 #include "settings/FileList.h"
 #include "settings/MessageBox.h"
-#include "settings/PageWidgets.h"
-#include "settings/PathLabel.h"
 #include "settings/SettingKeys.h"
 
 #include <QFile>
 #include <QFrame>
-#include <QGridLayout>
 #include <QImage>
-#include <QListWidget>
+#include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <filesystem>
@@ -51,50 +48,29 @@ std::string TwoDigits(int n) {
 } // namespace
 
 QFrame* frmSetting::CreateCardPage() {
-    freCard = NewPage();
-    auto* grid = new QGridLayout(freCard);
-    grid->addWidget(Heading("カード柄設定"), 0, 0, 1, 3);
-    lblCardPath = new PathLabel;
-    grid->addLayout(
-        Row({lblCardPath, new QLabel("に、*.bmp、*.jpg 等の画像ファイルを置いて下さい")}), 1, 0, 1,
-        3);
-    lblKeikoku[1] = WarningLabel();
-    grid->addWidget(lblKeikoku[1], 2, 0, 1, 3);
-    grid->addWidget(new QLabel("カード柄の種類"), 3, 0);
-    grid->addWidget(new QLabel("選択できるファイル"), 3, 1);
-    lstCardKey = AddList(&frmSetting::lstCardKey_Click);
-    grid->addWidget(lstCardKey, 4, 0);
-    filCard = AddList(&frmSetting::filCard_Click);
-    grid->addWidget(filCard, 4, 1);
-    imgSample = new QLabel;
-    imgSample->setFixedSize(kSampleBox);
-    imgSample->setAlignment(Qt::AlignCenter);
-    imgSample->setFrameShape(QFrame::Box);
-    grid->addWidget(imgSample, 4, 2, Qt::AlignTop);
-    lblSetumei[1] = TextLabel();
-    grid->addWidget(lblSetumei[1], 5, 0, 1, 3);
-    lblNowCard = TextLabel();
-    grid->addWidget(lblNowCard, 6, 0, 1, 3);
-    lblCardSetting = TextLabel();
-    grid->addWidget(lblCardSetting, 7, 0, 1, 3);
-    cmdCardSet = AddButton("はい", &frmSetting::cmdCardSet_Click);
-    grid->addLayout(Row({cmdCardSet}), 8, 0, 1, 3);
-    grid->setRowStretch(4, 1);
-    grid->setColumnStretch(1, 1);
     cardPage_ = {"CARD",
                  "card",
                  "*.bmp;*.jpg;*.jpeg;*.ico;*.gif",
                  "指定されたフォルダにファイルがないのでカード柄の設定はできません。",
                  CardKeys(),
-                 lblCardPath,
-                 lblKeikoku[1],
-                 lstCardKey,
-                 lblSetumei[1],
-                 lblNowCard,
-                 filCard,
-                 lblCardSetting,
+                 &frmSetting::lstCardKey_Click,
                  &frmSetting::filCard_Click,
                  true};
+    imgSample = new QLabel;
+    imgSample->setFixedSize(kSampleBox);
+    imgSample->setAlignment(Qt::AlignCenter);
+    imgSample->setFrameShape(QFrame::Box);
+    cmdCardSet = AddButton("はい", &frmSetting::cmdCardSet_Click);
+    freCard =
+        CreateFilePage(cardPage_, "カード柄設定", "に、*.bmp、*.jpg 等の画像ファイルを置いて下さい",
+                       "カード柄の種類", imgSample, {cmdCardSet});
+    lblCardPath = cardPage_.path;
+    lblKeikoku[1] = cardPage_.warning;
+    lstCardKey = cardPage_.keys;
+    lblSetumei[1] = cardPage_.description;
+    lblNowCard = cardPage_.current;
+    filCard = cardPage_.files;
+    lblCardSetting = cardPage_.prompt;
     return freCard;
 }
 

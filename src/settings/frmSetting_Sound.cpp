@@ -3,14 +3,9 @@
 #include "config/basIniProc.h"
 #include "platform/Pause.h"
 #include "settings/FileList.h"
-#include "settings/PageWidgets.h"
-#include "settings/PathLabel.h"
 #include "settings/SettingKeys.h"
 #include "sound/basEffect.h"
 
-#include <QFrame>
-#include <QGridLayout>
-#include <QListWidget>
 #include <QPushButton>
 
 using namespace settings;
@@ -23,45 +18,27 @@ constexpr int kTestPause = 1000;
 } // namespace
 
 QFrame* frmSetting::CreateSoundPage() {
-    freSound = NewPage();
-    auto* grid = new QGridLayout(freSound);
-    grid->addWidget(Heading("サウンド設定"), 0, 0, 1, 2);
-    lblSoundPath = new PathLabel;
-    grid->addLayout(Row({lblSoundPath, new QLabel("に、*.wav、*.mid等の音ファイルを置いて下さい")}),
-                    1, 0, 1, 2);
-    lblKeikoku[0] = WarningLabel();
-    grid->addWidget(lblKeikoku[0], 2, 0, 1, 2);
-    grid->addWidget(new QLabel("サウンドの種類"), 3, 0);
-    grid->addWidget(new QLabel("選択できるファイル"), 3, 1);
-    lstSoundKey = AddList(&frmSetting::lstSoundKey_Click);
-    grid->addWidget(lstSoundKey, 4, 0);
-    filSound = AddList(&frmSetting::filSound_Click);
-    grid->addWidget(filSound, 4, 1);
-    lblSetumei[0] = TextLabel();
-    grid->addWidget(lblSetumei[0], 5, 0, 1, 2);
-    lblNowSound = TextLabel();
-    grid->addWidget(lblNowSound, 6, 0, 1, 2);
-    lblSoundSetting = TextLabel();
-    grid->addWidget(lblSoundSetting, 7, 0, 1, 2);
-    cmdSoundSet = AddButton("はい", &frmSetting::cmdSoundSet_Click);
-    cmdSoundTest = AddButton("テスト", &frmSetting::cmdSoundTest_Click);
-    cmdSoundStop = AddButton("ストップ", &frmSetting::cmdSoundStop_Click);
-    grid->addLayout(Row({cmdSoundSet, cmdSoundTest, cmdSoundStop}), 8, 0, 1, 2);
-    grid->setRowStretch(4, 1);
     soundPage_ = {"SOUND",
                   "sound",
                   "*.wav;*.mid",
                   "指定されたフォルダにファイルがないのでサウンドの設定はできません。",
                   {kSoundKeys.begin(), kSoundKeys.end()},
-                  lblSoundPath,
-                  lblKeikoku[0],
-                  lstSoundKey,
-                  lblSetumei[0],
-                  lblNowSound,
-                  filSound,
-                  lblSoundSetting,
+                  &frmSetting::lstSoundKey_Click,
                   &frmSetting::filSound_Click,
                   false};
+    cmdSoundSet = AddButton("はい", &frmSetting::cmdSoundSet_Click);
+    cmdSoundTest = AddButton("テスト", &frmSetting::cmdSoundTest_Click);
+    cmdSoundStop = AddButton("ストップ", &frmSetting::cmdSoundStop_Click);
+    freSound =
+        CreateFilePage(soundPage_, "サウンド設定", "に、*.wav、*.mid等の音ファイルを置いて下さい",
+                       "サウンドの種類", nullptr, {cmdSoundSet, cmdSoundTest, cmdSoundStop});
+    lblSoundPath = soundPage_.path;
+    lblKeikoku[0] = soundPage_.warning;
+    lstSoundKey = soundPage_.keys;
+    lblSetumei[0] = soundPage_.description;
+    lblNowSound = soundPage_.current;
+    filSound = soundPage_.files;
+    lblSoundSetting = soundPage_.prompt;
     return freSound;
 }
 
