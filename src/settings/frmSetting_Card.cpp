@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
 #include <filesystem>
