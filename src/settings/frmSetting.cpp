@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QKeyEvent>
 #include <QShowEvent>
 
 using namespace settings;
@@ -113,6 +114,17 @@ void frmSetting::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         Form_Activate();
     }
+}
+
+// Enter presses the focused button, which takes it first. In a list or a box it
+// would otherwise reach the dialog and press whichever button it holds as its
+// default, switching pages under the player.
+void frmSetting::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmSetting::done(int result) {

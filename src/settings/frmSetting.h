@@ -85,6 +85,7 @@ class frmSetting : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // Every way out (close box, Esc) passes here.
     void done(int result) override;
 

@@ -35,14 +35,15 @@ class TestSettingKey : public GameFixture {
     }
 
   private slots:
-    // The dialog is driven with keys alone, and the table plays on after it.
+    // The dialog is driven with keys alone (Enter in the speed box must not press
+    // another page's button), and the table plays on after it.
     void zOpensTheDialogOverTheTable() {
         QStringList seen;
         WhenDialogOpens([&](frmSetting* dialog) {
             seen << form->lblResult->text() << QString::number(form->lblResult->font().pointSize())
                  << dialog->windowTitle();
             Type(dialog, {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Up,
-                          Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape});
+                          Qt::Key_Return, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape});
         });
         onPause = [&](int ms) {
             if (ms == 1000) {
