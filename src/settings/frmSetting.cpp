@@ -9,10 +9,10 @@
 #include "settings/SettingKeys.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QKeyEvent>
 #include <QShowEvent>
 
 using namespace settings;
