@@ -1,7 +1,6 @@
 #include "settings/frmSetting.h"
 
 #include "config/basIniProc.h"
-#include "platform/GameFont.h"
 #include "settings/FileList.h"
 #include "settings/FolderFiles.h"
 #include "settings/MessageBox.h"

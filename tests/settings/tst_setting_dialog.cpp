@@ -28,11 +28,10 @@ class TestSettingDialog : public QObject {
     QStringList boxes;
     std::function<bool()> answer;
 
-    std::string Path(const QString& name) const { return dir->filePath(name).toStdString(); }
-    std::string Ini() const { return ReadBytes(Path("Poker.ini")); }
+    std::string Ini() const { return ReadBytes(dir->filePath("Poker.ini").toStdString()); }
     void AddFiles(int page, const QStringList& names, const std::string& bytes = {}) {
         for (const QString& name : names) {
-            WriteBytes(Path((page == 0 ? "sound/" : "card/") + name), bytes);
+            WriteBytes(dir->filePath((page == 0 ? "sound/" : "card/") + name).toStdString(), bytes);
         }
     }
     void Open(int page) {
@@ -94,23 +93,22 @@ class TestSettingDialog : public QObject {
     // The stored file is found in any letter case among the matching files, sorted as
     // a file list shows them; a missing one leaves the last file selected.
     void showsTheStoredFile_data() {
-        Columns<int, QStringList, QString, QString, QString>("page", "files", "stored", "shown",
-                                                             "prompt");
+        Columns<int, QStringList, QString, QString>("page", "files", "stored", "shown");
+        const QString notFound = "現在設定されているファイルが見つかりませんでした。";
         QTest::newRow("found in any case")
             << 0 << QStringList{"b.WAV", "Card.wav", "a.mid", "x.txt"} << "\\CARD.WAV"
-            << "a.mid b.WAV Card.wav|Card.wav|現在の設定は、CARD.WAVです|"
-            << "設定を、Card.wavに変更しますか？";
-        QTest::newRow("missing file") << 1 << QStringList{"p.JPG", "q.ico", "r.png"} << "\\gone.bmp"
-                                      << "p.JPG q.ico|q.ico|現在の設定は、gone.bmpです|"
-                                      << "現在設定されているファイルが見つかりませんでした。";
+            << "a.mid b.WAV Card.wav|Card.wav|現在の設定は、CARD.WAVです||"
+               "設定を、Card.wavに変更しますか？";
+        QTest::newRow("missing file")
+            << 1 << QStringList{"p.JPG", "q.ico", "r.png"} << "\\gone.bmp"
+            << "p.JPG q.ico|q.ico|現在の設定は、gone.bmpです||" + notFound;
         QTest::newRow("empty value") << 0 << QStringList{"a.wav"} << ""
-                                     << "a.wav|a.wav|現在の設定は、です|"
-                                     << "現在設定されているファイルが見つかりませんでした。";
+                                     << "a.wav|a.wav|現在の設定は、です||" + notFound;
         QTest::newRow("empty folder")
             << 0 << QStringList{} << "\\a.wav"
             << "||現在の設定は、a.wavです|"
-               "指定されたフォルダにファイルがないのでサウンドの設定はできません。"
-            << "現在設定されているファイルが見つかりませんでした。";
+               "指定されたフォルダにファイルがないのでサウンドの設定はできません。|" +
+                   notFound;
     }
 
     void showsTheStoredFile() {
@@ -118,18 +116,18 @@ class TestSettingDialog : public QObject {
         QFETCH(QStringList, files);
         QFETCH(QString, stored);
         QFETCH(QString, shown);
-        QFETCH(QString, prompt);
         AddFiles(page, files);
         basIniProc::WriteIni(page == 0 ? "SOUND" : "CARD", page == 0 ? "CARD" : "URA",
                              stored.toStdString());
         Open(page);
         const QListWidgetItem* selected = Files(page)->currentItem();
-        QCOMPARE(QStringList({Texts(Files(page)), selected ? selected->text() : "",
-                              (page == 0 ? dialog->lblNowSound : dialog->lblNowCard)->text(),
-                              dialog->lblKeikoku.at(page)->text()})
-                     .join('|'),
-                 shown);
-        QCOMPARE((page == 0 ? dialog->lblSoundSetting : dialog->lblCardSetting)->text(), prompt);
+        QCOMPARE(
+            QStringList({Texts(Files(page)), selected ? selected->text() : "",
+                         (page == 0 ? dialog->lblNowSound : dialog->lblNowCard)->text(),
+                         dialog->lblKeikoku.at(page)->text(),
+                         (page == 0 ? dialog->lblSoundSetting : dialog->lblCardSetting)->text()})
+                .join('|'),
+            shown);
     }
 
     // One key changes and every other byte stays; a missing file saves the last one
@@ -179,55 +177,47 @@ class TestSettingDialog : public QObject {
         QCOMPARE(Ini(), line.isEmpty() ? defaults : With({line}));
     }
 
-    void savesTheSpeed_data() {
-        Columns<int, QString>("speed", "chosen");
-        QTest::newRow("100") << 100 << "100";
-        QTest::newRow("150") << 150 << "200";
-        QTest::newRow("250") << 250 << "300";
-        QTest::newRow("1000") << 1000 << "300";
+    // The speed box starts at the running speed's step; only チェック makes a colour
+    // the one to save, and the boxes start at the table's colour.
+    void savesSpeedAndColour_data() {
+        Columns<int, QList<int>, QList<int>, QStringList>("speed", "previewed", "boxes", "lines");
+        QTest::newRow("100, boxes alone") << 100 << QList<int>{} << QList<int>{10, 20, 30}
+                                          << QStringList{"GAME=100", "BACKCOLOR=197121"};
+        QTest::newRow("150, preview") << 150 << QList<int>{10, 20, 30} << QList<int>{}
+                                      << QStringList{"GAME=200", "BACKCOLOR=1971210"};
+        QTest::newRow("250, boxes after the preview")
+            << 250 << QList<int>{10, 20, 30} << QList<int>{1, 2, 3}
+            << QStringList{"GAME=300", "BACKCOLOR=1971210"};
+        QTest::newRow("1000") << 1000 << QList<int>{} << QList<int>{}
+                              << QStringList{"GAME=300", "BACKCOLOR=197121"};
     }
 
-    void savesTheSpeed() {
+    void savesSpeedAndColour() {
         QFETCH(int, speed);
-        QFETCH(QString, chosen);
-        basIniProc::intGameSpeed = static_cast<std::int16_t>(speed);
-        Open(2);
-        QTest::mouseClick(dialog->cmdSpeedSet, Qt::LeftButton);
-        QCOMPARE(Ini(), With({"GAME=" + chosen}));
-        QCOMPARE(dialog->lblSpeedSetting->text(), "設定を、" + chosen + "に変更しました！");
-    }
-
-    // Only チェック makes a colour the one to save; the boxes alone do not count.
-    void savesThePreviewedColour_data() {
-        Columns<QList<int>, QList<int>, QString>("previewed", "boxes", "line");
-        QTest::newRow("boxes alone") << QList<int>{} << QList<int>{10, 20, 30} << "BACKCOLOR=32768";
-        QTest::newRow("preview") << QList<int>{10, 20, 30} << QList<int>{} << "BACKCOLOR=1971210";
-        QTest::newRow("boxes after the preview")
-            << QList<int>{10, 20, 30} << QList<int>{1, 2, 3} << "BACKCOLOR=1971210";
-    }
-
-    void savesThePreviewedColour() {
         QFETCH(QList<int>, previewed);
         QFETCH(QList<int>, boxes);
-        QFETCH(QString, line);
-        basIniProc::lngBackColor = 32768;
+        QFETCH(QStringList, lines);
+        basIniProc::intGameSpeed = static_cast<std::int16_t>(speed);
+        basIniProc::lngBackColor = 3 * 65536 + 2 * 256 + 1;
         Open(2);
+        QCOMPARE(dialog->cmbRGB[0]->currentText() + dialog->cmbRGB[1]->currentText() +
+                     dialog->cmbRGB[2]->currentText(),
+                 "001002003");
         const auto set = [this](const QList<int>& values) {
             for (std::size_t i = 0; i < static_cast<std::size_t>(values.size()); ++i) {
                 dialog->cmbRGB.at(i)->setCurrentIndex(values.at(static_cast<qsizetype>(i)));
             }
         };
-        QCOMPARE(QStringList({dialog->cmbRGB[0]->currentText(), dialog->cmbRGB[1]->currentText(),
-                              dialog->cmbRGB[2]->currentText()}),
-                 QStringList({"000", "128", "000"}));
+        set(previewed);
         if (!previewed.isEmpty()) {
-            set(previewed);
             QTest::mouseClick(dialog->cmdColorCheck, Qt::LeftButton);
         }
         set(boxes);
+        QTest::mouseClick(dialog->cmdSpeedSet, Qt::LeftButton);
         QTest::mouseClick(dialog->cmdSetColor, Qt::LeftButton);
-        QCOMPARE(Ini(), With({line}));
-        QVERIFY(dialog->lblColorSetting->isVisible());
+        QCOMPARE(Ini(), With(lines));
+        QCOMPARE(dialog->lblSpeedSetting->text(),
+                 "設定を、" + lines[0].mid(5) + "に変更しました！");
     }
 
     // A write the file refused is reported, not announced as done.
