@@ -79,8 +79,8 @@ class TestSettingKey : public GameFixture {
         QTRY_COMPARE(opened, "state 0, win 0, coins 79");
     }
 
-    // The exit saves only the coins, so what the dialog wrote is what the next start
-    // reads.
+    // The running game keeps its settings, and the exit saves only the coins, so
+    // what the dialog wrote is what the next start reads.
     void savedSettingsAreUsedAtTheNextStart() {
         soundfiles::WriteWav(folder->filePath("sound/mine.wav"), 15000, 0);
         QImage picture(3, 3, QImage::Format_RGB32);
@@ -104,6 +104,8 @@ class TestSettingKey : public GameFixture {
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
         Press(Qt::Key_Z);
+        QCOMPARE(basIniProc::intGameSpeed, 200);
+        QCOMPARE(BackColor(form.get()), QColor(0, 128, 0));
         Press(Qt::Key_Escape);
         QVERIFY(!form->isVisible());
         form = std::make_unique<frmPoker>();
