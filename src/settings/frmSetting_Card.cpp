@@ -33,7 +33,11 @@ bool IsCardFile(const std::string& fileName) {
     return std::filesystem::is_regular_file(platform::ToFilePath(CardFolderPath(fileName)), error);
 }
 
+// A name without "." or "_" has no set of siblings at all.
 bool WholeSuitPresent(const std::string& fileName) {
+    if (!SiblingName(fileName, 1)) {
+        return false;
+    }
     for (int n = 1; n <= kSuitSize; ++n) {
         if (!IsCardFile(*SiblingName(fileName, n))) {
             return false;
@@ -107,7 +111,7 @@ void frmSetting::cmdCardSet_Click() {
 // The keys written take their suit from the selected key and their files from the
 // selected file's set, so a heart set chosen under a club key fills the clubs.
 void frmSetting::RegisterSuit(const std::string& key, const std::string& fileName) {
-    if (!SiblingName(fileName, 1) || !WholeSuitPresent(fileName) ||
+    if (!WholeSuitPresent(fileName) ||
         !AskYesNo(this,
                   "同じマークと思われるファイルが１３枚見つかりました。\r\n"
                   "各番号にすべて、登録しますか？",
