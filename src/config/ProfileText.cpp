@@ -21,12 +21,9 @@ std::vector<Line> SplitLines(std::string_view text) {
     std::vector<Line> lines;
     std::size_t pos = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
     while (pos < text.size()) {
-        const std::size_t newline = text.find('\n', pos);
-        const std::size_t end = newline == std::string_view::npos ? text.size() : newline + 1;
-        std::size_t bodyEnd = newline == std::string_view::npos ? text.size() : newline;
-        if (bodyEnd > pos && text[bodyEnd - 1] == '\r') {
-            --bodyEnd;
-        }
+        const std::size_t bodyEnd = std::min(text.find_first_of("\r\n", pos), text.size());
+        const bool crLf = text.substr(bodyEnd, 2) == "\r\n";
+        const std::size_t end = std::min(bodyEnd + (crLf ? 2 : 1), text.size());
         lines.push_back({pos, bodyEnd, end});
         pos = end;
     }
@@ -102,10 +99,13 @@ std::optional<std::size_t> FindKey(std::string_view text, const std::vector<Line
     return std::nullopt;
 }
 
+// A file of LF lines keeps them; every other file gets the CR LF of the default
+// file, also one whose lines end in a lone CR, which other programs might not
+// read as line ends at all.
 std::string_view LineEnding(std::string_view text, const std::vector<Line>& lines) {
     for (const Line& line : lines) {
         if (line.end > line.bodyEnd) {
-            return text.substr(line.bodyEnd, line.end - line.bodyEnd);
+            return text[line.bodyEnd] == '\n' ? "\n" : "\r\n";
         }
     }
     return "\r\n";
@@ -116,7 +116,8 @@ std::string_view LineEnding(std::string_view text, const std::vector<Line>& line
 std::string InsertLines(std::string_view text, std::size_t at, std::string_view eol,
                         const std::string& newLines) {
     std::string result(text.substr(0, at));
-    if (!result.empty() && result.back() != '\n' && result != kByteOrderMark) {
+    if (!result.empty() && result.back() != '\n' && result.back() != '\r' &&
+        result != kByteOrderMark) {
         result += eol;
     }
     result += newLines;
@@ -130,7 +131,13 @@ std::string Entry(std::string_view key, std::string_view value, std::string_view
 
 } // namespace
 
+std::string_view TrimName(std::string_view name) {
+    return Trim(name);
+}
+
 std::string FindValue(std::string_view text, std::string_view section, std::string_view key) {
+    section = Trim(section);
+    key = Trim(key);
     const std::vector<Line> lines = SplitLines(text);
     const auto span = FindSection(text, lines, section);
     if (!span) {
@@ -146,6 +153,8 @@ std::string FindValue(std::string_view text, std::string_view section, std::stri
 
 std::string SetValue(std::string_view text, std::string_view section, std::string_view key,
                      std::string_view value) {
+    section = Trim(section);
+    key = Trim(key);
     const std::vector<Line> lines = SplitLines(text);
     const std::string_view eol = LineEnding(text, lines);
     const auto span = FindSection(text, lines, section);

@@ -40,7 +40,7 @@ class TestSound : public QObject {
         soundfiles::WriteWav(folder.filePath("sound/long.wav"), 15000, 0);
         soundfiles::WriteWav(folder.filePath("sound/in folder/long.wav"), 15000, 0);
         soundfiles::WriteMidi(folder.filePath("sound/long.mid"), 15000);
-        basIniProc::strAppPath = folder.path().toStdString() + "/";
+        platform::SetProgramFolder(folder.path().toStdString());
     }
 
     void cleanup() {
@@ -177,6 +177,7 @@ class TestSound : public QObject {
             ini += QByteArray(alias) + "=" + value.toUtf8() + "\r\n";
         }
         soundfiles::WriteBytes(folder.filePath("Poker.ini"), ini);
+        basIniProc::InitIniFile(); // the game reads the file once per start
         basEffect::SoundOpenAll();
         for (const char* alias : basEffect::kGameAliases) {
             basEffect::SoundPlayIfStopped(alias);
@@ -191,7 +192,7 @@ class TestSound : public QObject {
         QVERIFY(game.isValid());
         platform::SetProgramFolder(game.path().toStdString());
         basIniProc::InitIniFile();
-        platform::SetProgramFolder("");
+        platform::SetProgramFolder(folder.path().toStdString());
         const QDir built(VESK_ASSET_FOLDER "/sound");
         for (const QString& wav : built.entryList({"*.wav"}, QDir::Files)) {
             QVERIFY(QFile::copy(built.filePath(wav), game.filePath("sound/" + wav)));
@@ -207,7 +208,19 @@ class TestSound : public QObject {
             }
             QVERIFY2(heard, alias);
         }
-        basIniProc::strAppPath = folder.path().toStdString() + "/";
+    }
+
+    // A backslash is an ordinary character of the folder's own name; only in the
+    // stored file name does it separate folders.
+    void programFolderNamedWithABackslashIsFound() {
+        QVERIFY(QDir(folder.path()).mkpath("game\\1/sound"));
+        soundfiles::WriteWav(folder.filePath("game\\1/sound/long.wav"), 15000, 0);
+        platform::SetProgramFolder(folder.filePath("game\\1").toStdString());
+        basIniProc::InitIniFile();
+        basEffect::SoundOpen(basIniProc::strAppPath + "sound\\long.wav", "CARD");
+        basEffect::SoundPlay("CARD");
+        QVERIFY(Playing("CARD"));
+        platform::SetProgramFolder(folder.path().toStdString());
     }
 
     // One attempt per session: ten sounds on a machine without sound must not
