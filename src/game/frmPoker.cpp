@@ -163,6 +163,10 @@ void frmPoker::CreateCoinDisplays() {
                       {1635, 6480, 5730, 345});
     lblCreditTitle = AddLabel(Look("CREDITS", kCyan, Qt::AlignRight), {7455, 6255, 1995, 240});
     lblCredits = AddLabel(Look("0", kWhite, Qt::AlignRight), {7455, 6525, 1995, 240});
+    lblSaveFailed =
+        AddLabel({"COINS COULD NOT BE SAVED TO Poker.ini", kWhite, kRed, Qt::AlignHCenter, 12},
+                 {0, 7500, kInnerWidth, 240});
+    lblSaveFailed->hide();
 }
 
 void frmPoker::CreateButtons() {
@@ -194,14 +198,29 @@ bool frmPoker::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // Closing while cards are dealt or coins counted would save a game half paid; the
-// close is refused until the operation has ended.
+// close waits until the operation has ended.
 void frmPoker::closeEvent(QCloseEvent* event) {
     if (Busy()) {
+        blnCloseWanted = true;
         event->ignore();
         return;
     }
     Form_Unload();
     event->accept();
+}
+
+frmPoker::BusyScope::BusyScope(frmPoker& form, bool& flag)
+    : form_(form), flag_(flag), saved_(flag) {
+    flag_ = true;
+}
+
+// Queued, so the handler that ends the operation finishes before the window closes.
+frmPoker::BusyScope::~BusyScope() {
+    flag_ = saved_;
+    if (form_.blnCloseWanted && !form_.Busy()) {
+        form_.blnCloseWanted = false;
+        QMetaObject::invokeMethod(&form_, &QWidget::close, Qt::QueuedConnection);
+    }
 }
 
 void frmPoker::resizeEvent(QResizeEvent* event) {

@@ -52,6 +52,7 @@ class frmPoker : public QWidget {
     QLabel* lblMsg = nullptr;
     QLabel* lblCreditTitle = nullptr;
     QLabel* lblCredits = nullptr;
+    QLabel* lblSaveFailed = nullptr;
     QPushButton* cmdCollect = nullptr;
     QPushButton* cmdHalf = nullptr;
     QPushButton* cmdMaxBet = nullptr;
@@ -86,6 +87,9 @@ class frmPoker : public QWidget {
     bool blnDealing = false;
     bool blnPaying = false;
     bool Busy() const { return blnDealing || blnPaying; }
+    // A close (Esc, the window's close box, a quit signal) that arrives while Busy()
+    // waits for the operation to end, then closes: the game is saved whole.
+    bool blnCloseWanted = false;
 
     // ---- Start and end -----------------------------------------------------------
     void Form_Load();
@@ -152,6 +156,21 @@ class frmPoker : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // Sets one of the busy flags for a scope and restores it after, so nested runs
+    // leave it set until the outermost one ends; a close that waited runs then.
+    class BusyScope {
+      public:
+        BusyScope(frmPoker& form, bool& flag);
+        ~BusyScope();
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+      private:
+        frmPoker& form_;
+        bool& flag_;
+        bool saved_;
+    };
+
     void CreatePayTable();
     void CreateDoublePanel();
     void CreateTable();
@@ -190,6 +209,7 @@ class frmPoker : public QWidget {
     void StandardTie();
     void PayFlushBonus();
     void NextHighLowGuess();
+    void ShowHighLowChoice();
     void EndHighLowRun();
     void PaySpecialBonus(int Code);
 };

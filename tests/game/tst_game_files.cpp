@@ -1,0 +1,88 @@
+#include "GameFixture.h"
+#include "config/Profile.h"
+#include "support/Files.h"
+
+#include <QtTest>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string LittleEndian(std::uint32_t value, int bytes) {
+    std::string text;
+    for (int i = 0; i < bytes; ++i) {
+        text += static_cast<char>((value >> (8 * i)) & 0xFF);
+    }
+    return text;
+}
+
+// A valid WAV header (CD quality, as the mixer plays) whose samples run to the end
+// of a file far larger than any sound of the game.
+std::string HugeWavHeader() {
+    const std::uint32_t data = 65 * 1024 * 1024 - 44;
+    return "RIFF" + LittleEndian(data + 36, 4) + "WAVEfmt " + LittleEndian(16, 4) +
+           LittleEndian(1, 2) + LittleEndian(2, 2) + LittleEndian(44100, 4) +
+           LittleEndian(176400, 4) + LittleEndian(4, 2) + LittleEndian(16, 2) + "data" +
+           LittleEndian(data, 4);
+}
+
+// What is at a path: its kind and, for a file, its size.
+QString Snapshot(const std::string& path) {
+    std::error_code error;
+    const auto type = static_cast<int>(fs::symlink_status(path, error).type());
+    return QString("%1 %2").arg(type).arg(fs::is_regular_file(path) ? fs::file_size(path) : 0);
+}
+
+} // namespace
+
+// Files that are no ordinary files of a sane size, where the game expects its
+// settings, its log, a picture or a sound: the game starts, plays and saves all it
+// can, nothing hangs, and the odd file is left as it was.
+class TestGameFiles : public GameFixture {
+    Q_OBJECT
+
+    std::string Path(const QString& name) const { return folder->filePath(name).toStdString(); }
+
+  private slots:
+    void hostileFilesNeitherHangNorLoseCoins_data() {
+        Columns<QString, QString>("file", "kind");
+        for (const char* file : {"Poker.ini", "vesk_poker.log", "card/ura.bmp", "sound/CARD.wav"}) {
+            for (const char* kind : {"folder", "pipe", "device", "over-size"}) {
+                QTest::newRow(qPrintable(QString("%1, %2").arg(file, kind))) << file << kind;
+            }
+        }
+    }
+
+    void hostileFilesNeitherHangNorLoseCoins() {
+        QFETCH(QString, file);
+        QFETCH(QString, kind);
+        form.reset();
+        fs::remove(Path(file));
+        testsupport::MakeHostile(Path(file), kind, file.endsWith(".wav") ? HugeWavHeader() : "");
+        const QString planted = Snapshot(Path(file));
+        Restart();
+        basEffect::SoundPlay("CARD");
+        QVERIFY(!basEffect::SoundIsPlaying("CARD"));
+
+        DealWithMaxBet(kNothing);
+        Deal(kMissAgain);
+        Press(Qt::Key_Return);
+
+        QCOMPARE(State(), "state 0, win 0, coins 40");
+        QCOMPARE(Snapshot(Path(file)), planted);
+        const bool iniPlanted = file == "Poker.ini";
+        QCOMPARE(form->lblSaveFailed->isVisible(), iniPlanted);
+        if (!iniPlanted) {
+            const std::string saved = testsupport::ReadBytes(Path("Poker.ini"));
+            QCOMPARE(profile::ValueOf(saved, "COIN", "TOTAL"), std::string("40"));
+        }
+        if (file != "vesk_poker.log") {
+            QCOMPARE(testsupport::ReadBytes(Path("vesk_poker.log")),
+                     std::string("2,40,10,0,10,0\r\n"));
+        }
+    }
+};
+
+QTEST_MAIN(TestGameFiles)
+#include "tst_game_files.moc"
