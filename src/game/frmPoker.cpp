@@ -163,10 +163,6 @@ void frmPoker::CreateCoinDisplays() {
                       {1635, 6480, 5730, 345});
     lblCreditTitle = AddLabel(Look("CREDITS", kCyan, Qt::AlignRight), {7455, 6255, 1995, 240});
     lblCredits = AddLabel(Look("0", kWhite, Qt::AlignRight), {7455, 6525, 1995, 240});
-    lblSaveFailed =
-        AddLabel({"COINS COULD NOT BE SAVED TO Poker.ini", kWhite, kRed, Qt::AlignHCenter, 12},
-                 {0, 7500, kInnerWidth, 240});
-    lblSaveFailed->hide();
 }
 
 void frmPoker::CreateButtons() {

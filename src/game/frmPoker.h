@@ -52,7 +52,6 @@ class frmPoker : public QWidget {
     QLabel* lblMsg = nullptr;
     QLabel* lblCreditTitle = nullptr;
     QLabel* lblCredits = nullptr;
-    QLabel* lblSaveFailed = nullptr;
     QPushButton* cmdCollect = nullptr;
     QPushButton* cmdHalf = nullptr;
     QPushButton* cmdMaxBet = nullptr;
@@ -90,6 +89,9 @@ class frmPoker : public QWidget {
     // A close (Esc, the window's close box, a quit signal) that arrives while Busy()
     // waits for the operation to end, then closes: the game is saved whole.
     bool blnCloseWanted = false;
+    // The save after the last game failed; the player is told once per run.
+    bool blnSaveFailed = false;
+    bool blnSaveFailTold = false;
 
     // ---- Start and end -----------------------------------------------------------
     void Form_Load();
@@ -196,6 +198,7 @@ class frmPoker : public QWidget {
     void CountPaidCoins();
     void PressIfEnabled(QPushButton* button, void (frmPoker::*handler)());
     void StopWinSounds();
+    void TellSaveFailedOnce();
     void BetAndDeal(QPushButton* button, int Mode);
 
     // ---- Double-up rounds --------------------------------------------------------

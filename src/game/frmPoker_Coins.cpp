@@ -113,9 +113,7 @@ void frmPoker::CountPayout() {
     lngCoin = static_cast<std::int32_t>(std::min(std::int64_t{lngCoin} + lngPaid, kCoinLimit));
     basLog::AppendLog(
         {intGameNo, lngCoin, lngWager, lngPaid, basIniProc::lngTotalGet, basIniProc::lngTotalPut});
-    if (!basIniProc::SaveCoinData()) {
-        lblSaveFailed->show();
-    }
+    blnSaveFailed = !basIniProc::SaveCoinData();
     lngLastWager = lngWager;
     lngWager = 0;
     lngWin = 0;
@@ -177,6 +175,7 @@ void frmPoker::cmdCollect_Click() {
     SetButtons(99);
     CoinProc(99);
     ShowMsg("ＧＡＭＥ　ＯＶＥＲ");
+    TellSaveFailedOnce();
     basLog::DrawCoinGraph(picGraph);
     basPokerProc::intGameStatus = 0;
     SetButtons(0);
@@ -190,6 +189,15 @@ void frmPoker::cmdHalf_Click() {
     SetLabelNumber(lblLuckNo, LabelNumber(lblLuckNo) - 1);
     ShowDoublePanel(true);
     cmdDual_Click();
+}
+
+// Where the game over message would stand, so the player sees it; once, since
+// every later game would only repeat it.
+void frmPoker::TellSaveFailedOnce() {
+    if (blnSaveFailed && !blnSaveFailTold) {
+        blnSaveFailTold = true;
+        ShowMsg("ＣＯＩＮＳ　ＮＯＴ　ＳＡＶＥＤ");
+    }
 }
 
 // Every button cuts a win jingle short: the player has moved on.

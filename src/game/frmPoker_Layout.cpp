@@ -126,6 +126,4 @@ void frmPoker::LayOutLowerLines(double SW) {
         twips.Place(button, {left, buttonTop, SW / 6, twips.Of(button).height});
         left = twips.Of(button).right();
     }
-    twips.Place(lblSaveFailed,
-                {0, twips.Of(cmdCollect).bottom() + 90, SW, twips.Of(lblSaveFailed).height});
 }
