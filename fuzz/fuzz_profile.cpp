@@ -46,12 +46,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view section = TakeLine(input);
     const std::string_view key = TakeLine(input);
     const std::string_view value = AsReadBack(TakeLine(input));
-    (void)profile::ValueOf(input, section, key);
+    (void)profile::ValueIndex(input).Find(section, key);
     if (!IsReadableName(section, key)) {
         return 0;
     }
     const std::string written = profile::SetValue(input, section, key, value);
-    if (profile::FindValue(written, section, key) != value ||
+    if (profile::ValueIndex(written).Find(section, key) != value ||
         profile::SetValue(written, section, key, value) != written) {
         std::abort();
     }

@@ -1,6 +1,5 @@
 #include "config/Profile.h"
 
-#include "config/ProfileText.h"
 #include "config/SafeFile.h"
 
 #include <algorithm>
@@ -52,8 +51,8 @@ std::optional<std::string> ReadProfile(const std::string& path) {
     return ReadWholeFile(path);
 }
 
-std::string ValueOf(std::string_view text, std::string_view section, std::string_view key) {
-    std::string value = FindValue(text, section, key);
+std::string ValueOf(const ValueIndex& values, std::string_view section, std::string_view key) {
+    std::string value = values.Find(section, key);
     value.resize(std::min(value.size(), value.find('\0')));
     if (value.size() > kMaxValueLength) {
         value.resize(CutPoint(value));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/ProfileText.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,7 +20,7 @@ inline constexpr std::size_t kMaxValueLength = 1023;
 std::optional<std::string> ReadProfile(const std::string& path);
 
 // One value of a file's text.
-std::string ValueOf(std::string_view text, std::string_view section, std::string_view key);
+std::string ValueOf(const ValueIndex& values, std::string_view section, std::string_view key);
 
 struct Entry {
     std::string section;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <unordered_set>
 #include <vector>
 
 namespace profile {
@@ -38,9 +39,23 @@ std::string_view Trim(std::string_view s) {
     return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
 }
 
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
+
 bool SameName(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
+    return std::ranges::equal(a, b, [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+std::string LowerName(std::string_view name) {
+    std::string lower(Trim(name));
+    std::ranges::transform(lower, lower.begin(), Lower);
+    return lower;
+}
+
+// No name holds a line break, so it keeps the two apart.
+std::string IndexKey(std::string_view section, std::string_view key) {
+    return LowerName(section) + '\n' + LowerName(key);
 }
 
 std::string_view Body(std::string_view text, const Line& line) {
@@ -135,20 +150,27 @@ std::string_view TrimName(std::string_view name) {
     return Trim(name);
 }
 
-std::string FindValue(std::string_view text, std::string_view section, std::string_view key) {
-    section = Trim(section);
-    key = Trim(key);
-    const std::vector<Line> lines = SplitLines(text);
-    const auto span = FindSection(text, lines, section);
-    if (!span) {
-        return {};
+// Keys outside any section, and those of a repeated section, are never found.
+ValueIndex::ValueIndex(std::string_view text) {
+    std::unordered_set<std::string> sections;
+    std::optional<std::string> current;
+    for (const Line& line : SplitLines(text)) {
+        const std::string_view body = Body(text, line);
+        if (const auto section = SectionName(body)) {
+            current = LowerName(*section);
+            if (!sections.insert(*current).second) {
+                current.reset();
+            }
+        } else if (const auto key = KeyName(body); key && current) {
+            values_.try_emplace(*current + '\n' + LowerName(*key),
+                                Trim(body.substr(body.find('=') + 1)));
+        }
     }
-    const auto at = FindKey(text, lines, *span, key);
-    if (!at) {
-        return {};
-    }
-    const std::string_view body = Body(text, lines[*at]);
-    return std::string(Trim(body.substr(body.find('=') + 1)));
+}
+
+std::string ValueIndex::Find(std::string_view section, std::string_view key) const {
+    const auto found = values_.find(IndexKey(section, key));
+    return found == values_.end() ? std::string() : found->second;
 }
 
 std::string SetValue(std::string_view text, std::string_view section, std::string_view key,

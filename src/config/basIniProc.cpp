@@ -18,24 +18,30 @@ std::string IniPath() {
     return strAppPath + "Poker.ini";
 }
 
-// Poker.ini as last read or written: read once per start and once per save, so a
-// large file costs one read, not one per value. InitIniFile forgets it, so the
-// settings dialog, which calls it on every opening, sees the file as it stands.
-std::optional<std::string> iniText;
+// The values of Poker.ini as last read or written: read once per start and once
+// per save, so a large file costs one read, not one per value. InitIniFile forgets
+// them, so the settings dialog, which calls it on every opening, sees the file as
+// it stands.
+std::optional<profile::ValueIndex> iniValues;
 
 // A file that is there but cannot be read (a pipe, a device, a folder, one far
 // too large) is played with the defaults, and no save ever replaces it.
-const std::string& IniText() {
-    if (!iniText) {
-        iniText = profile::ReadProfile(IniPath()).value_or(DefaultIniText());
+const profile::ValueIndex& IniValues() {
+    if (!iniValues) {
+        iniValues.emplace(profile::ReadProfile(IniPath()).value_or(DefaultIniText()));
     }
-    return *iniText;
+    return *iniValues;
 }
 
 // After a failed write the next read goes back to the file, whatever it holds.
 bool Write(const std::vector<profile::Entry>& entries) {
-    iniText = profile::WriteValues(IniPath(), entries);
-    return iniText.has_value();
+    const auto written = profile::WriteValues(IniPath(), entries);
+    if (written) {
+        iniValues.emplace(*written);
+    } else {
+        iniValues.reset();
+    }
+    return written.has_value();
 }
 
 // Anything of that name, even a file or a dangling link, is left alone.
@@ -87,11 +93,11 @@ void InitIniFile() {
     CreateFolderIfNothingNamed("card");
     profile::RemoveStaleTemporaries(IniPath());
     profile::CreateWholeFile(IniPath(), DefaultIniText());
-    iniText.reset();
+    iniValues.reset();
 }
 
 std::string GetIni(const std::string& section, const std::string& key) {
-    return profile::ValueOf(IniText(), section, key);
+    return profile::ValueOf(IniValues(), section, key);
 }
 
 void WriteIni(const std::string& section, const std::string& key, const std::string& value) {

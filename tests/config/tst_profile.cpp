@@ -44,8 +44,8 @@ class TestProfile : public QObject {
 
     std::string Ini() const { return InFolder(*dir_, "Poker.ini"); }
     std::string Read(const QString& section, const QString& key) const {
-        return profile::ValueOf(profile::ReadProfile(Ini()).value_or(""), section.toStdString(),
-                                key.toStdString());
+        const profile::ValueIndex values(profile::ReadProfile(Ini()).value_or(""));
+        return profile::ValueOf(values, section.toStdString(), key.toStdString());
     }
     bool Write(const QString& section, const QString& key, const QString& value) const {
         return profile::WriteValues(

@@ -80,7 +80,7 @@ class TestGameFiles : public GameFixture {
         }
         if (file != "Poker.ini") {
             const std::string saved = testsupport::ReadBytes(Path("Poker.ini"));
-            QCOMPARE(profile::ValueOf(saved, "COIN", "TOTAL"), std::string("40"));
+            QCOMPARE(profile::ValueIndex(saved).Find("COIN", "TOTAL"), std::string("40"));
             QCOMPARE(form->lblMsg->text(), kGameOver);
             return;
         }
