@@ -29,6 +29,7 @@ class TestSound : public QObject {
         soundfiles::WriteWav(folder.filePath("long.wav"), 15000, 0);
         soundfiles::WriteMidi(folder.filePath("long.mid"), 15000);
         soundfiles::WriteMidi(folder.filePath("other.MID"), 15000);
+        soundfiles::WriteWav(folder.filePath("huge.wav"), 0, 770000); // 13 minutes
         soundfiles::WriteBytes(folder.filePath("empty.wav"), {});
         soundfiles::WriteBytes(folder.filePath("noise.wav"), QByteArray(5000, '\x5A'));
         soundfiles::WriteBytes(folder.filePath("header.wav"),
@@ -137,6 +138,7 @@ class TestSound : public QObject {
         QTest::newRow("header without data") << "header.wav";
         QTest::newRow("broken midi") << "noise.mid";
         QTest::newRow("folder") << "folder.wav";
+        QTest::newRow("over 64 MiB") << "huge.wav";
         QTest::newRow("empty value opens the folder itself") << "";
         QTest::newRow("missing folder") << "absent/CARD.wav";
         QTest::newRow("never opened") << QString();
