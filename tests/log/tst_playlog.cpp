@@ -83,7 +83,7 @@ class TestPlayLog : public QObject {
         QCOMPARE(ReadBytes(LogPath()), std::string("12,57,5,10,300,307\r\n"));
         basLog::AppendLog({13, -3, 10, 0, 310, 307});
         QCOMPARE(ReadBytes(LogPath()), std::string("12,57,5,10,300,307\r\n13,-3,10,0,310,307\r\n"));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"vesk_poker.log"});
+        QCOMPARE(testsupport::FileNames(folder), QStringList{"vesk_poker.log"});
     }
 
     // Someone who can write to the folder plants links at the names the rewrite
@@ -160,8 +160,6 @@ class TestPlayLog : public QObject {
     void unusableLogLeavesGameAndHistoryAlone_data() {
         QTest::addColumn<QString>("obstacle");
         QTest::newRow("log is a folder") << "log folder";
-        QTest::newRow("log is a pipe") << "pipe";
-        QTest::newRow("log far too large") << "over-size";
         QTest::newRow("program folder is gone") << "no program folder";
         QTest::newRow("read-only log") << "read-only";
         QTest::newRow("unreadable log") << "unreadable";
@@ -171,11 +169,9 @@ class TestPlayLog : public QObject {
         QFETCH(QString, obstacle);
         const std::string history = Games(1, 40);
         WriteBytes(LogPath(), history);
-        if (obstacle == "log folder" || obstacle == "pipe") {
+        if (obstacle == "log folder") {
             fs::remove(LogPath());
-            testsupport::MakeHostile(LogPath(), obstacle == "pipe" ? "pipe" : "folder");
-        } else if (obstacle == "over-size") {
-            testsupport::MakeHostile(LogPath(), obstacle, history);
+            fs::create_directory(LogPath());
         } else if (obstacle == "no program folder") {
             basIniProc::strAppPath = folder.path().toStdString() + "/gone/";
         } else {
@@ -186,23 +182,16 @@ class TestPlayLog : public QObject {
             }
         }
 
-        const auto before = fs::symlink_status(LogPath()).type();
-        const auto size = fs::is_regular_file(LogPath()) ? fs::file_size(LogPath()) : 0;
-
         basLog::AppendLog(Game(41));
 
         if (obstacle == "no program folder") {
             QVERIFY(!fs::exists(basIniProc::strAppPath));
             return;
         }
-        QCOMPARE(
-            QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
-            QStringList{"vesk_poker.log"});
-        QCOMPARE(fs::symlink_status(LogPath()).type(), before);
-        if (before == fs::file_type::regular) {
+        QCOMPARE(testsupport::FileNames(folder), QStringList{"vesk_poker.log"});
+        if (obstacle != "log folder") {
             fs::permissions(LogPath(), fs::perms::owner_all);
-            QCOMPARE(fs::file_size(LogPath()), size);
-            QCOMPARE(ReadBytes(LogPath()).substr(0, history.size()), history);
+            QCOMPARE(ReadBytes(LogPath()), history);
         }
     }
 
