@@ -10,6 +10,7 @@ PACKAGES=(
   fonts-ipafont-gothic fonts-dejavu-core
   xvfb xauth xdotool imagemagick
   clang-format
+  clang libclang-rt-dev
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "game/frmPoker.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtPlatform.h"
+#include "platform/QuitSignals.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(
         QIcon(QString::fromStdString(platform::ProgramFolder() + "vesk_poker.png")));
     frmPoker window;
+    platform::CloseOnQuitSignals(window);
     window.show();
     return QApplication::exec();
 }

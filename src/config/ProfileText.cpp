@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <unordered_set>
 #include <vector>
 
 namespace profile {
@@ -21,12 +22,9 @@ std::vector<Line> SplitLines(std::string_view text) {
     std::vector<Line> lines;
     std::size_t pos = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
     while (pos < text.size()) {
-        const std::size_t newline = text.find('\n', pos);
-        const std::size_t end = newline == std::string_view::npos ? text.size() : newline + 1;
-        std::size_t bodyEnd = newline == std::string_view::npos ? text.size() : newline;
-        if (bodyEnd > pos && text[bodyEnd - 1] == '\r') {
-            --bodyEnd;
-        }
+        const std::size_t bodyEnd = std::min(text.find_first_of("\r\n", pos), text.size());
+        const bool crLf = text.substr(bodyEnd, 2) == "\r\n";
+        const std::size_t end = std::min(bodyEnd + (crLf ? 2 : 1), text.size());
         lines.push_back({pos, bodyEnd, end});
         pos = end;
     }
@@ -41,9 +39,23 @@ std::string_view Trim(std::string_view s) {
     return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
 }
 
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
+
 bool SameName(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
+    return std::ranges::equal(a, b, [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+std::string LowerName(std::string_view name) {
+    std::string lower(Trim(name));
+    std::ranges::transform(lower, lower.begin(), Lower);
+    return lower;
+}
+
+// No name holds a line break, so it keeps the two apart.
+std::string IndexKey(std::string_view section, std::string_view key) {
+    return LowerName(section) + '\n' + LowerName(key);
 }
 
 std::string_view Body(std::string_view text, const Line& line) {
@@ -102,10 +114,13 @@ std::optional<std::size_t> FindKey(std::string_view text, const std::vector<Line
     return std::nullopt;
 }
 
+// A file of LF lines keeps them; every other file gets the CR LF of the default
+// file, also one whose lines end in a lone CR, which other programs might not
+// read as line ends at all.
 std::string_view LineEnding(std::string_view text, const std::vector<Line>& lines) {
     for (const Line& line : lines) {
         if (line.end > line.bodyEnd) {
-            return text.substr(line.bodyEnd, line.end - line.bodyEnd);
+            return text[line.bodyEnd] == '\n' ? "\n" : "\r\n";
         }
     }
     return "\r\n";
@@ -116,7 +131,8 @@ std::string_view LineEnding(std::string_view text, const std::vector<Line>& line
 std::string InsertLines(std::string_view text, std::size_t at, std::string_view eol,
                         const std::string& newLines) {
     std::string result(text.substr(0, at));
-    if (!result.empty() && result.back() != '\n' && result != kByteOrderMark) {
+    if (!result.empty() && result.back() != '\n' && result.back() != '\r' &&
+        result != kByteOrderMark) {
         result += eol;
     }
     result += newLines;
@@ -130,22 +146,37 @@ std::string Entry(std::string_view key, std::string_view value, std::string_view
 
 } // namespace
 
-std::string FindValue(std::string_view text, std::string_view section, std::string_view key) {
-    const std::vector<Line> lines = SplitLines(text);
-    const auto span = FindSection(text, lines, section);
-    if (!span) {
-        return {};
+std::string_view TrimName(std::string_view name) {
+    return Trim(name);
+}
+
+// Keys outside any section, and those of a repeated section, are never found.
+ValueIndex::ValueIndex(std::string_view text) {
+    std::unordered_set<std::string> sections;
+    std::optional<std::string> current;
+    for (const Line& line : SplitLines(text)) {
+        const std::string_view body = Body(text, line);
+        if (const auto section = SectionName(body)) {
+            current = LowerName(*section);
+            if (!sections.insert(*current).second) {
+                current.reset();
+            }
+        } else if (const auto key = KeyName(body); key && current) {
+            values_.try_emplace(*current + '\n' + LowerName(*key),
+                                Trim(body.substr(body.find('=') + 1)));
+        }
     }
-    const auto at = FindKey(text, lines, *span, key);
-    if (!at) {
-        return {};
-    }
-    const std::string_view body = Body(text, lines[*at]);
-    return std::string(Trim(body.substr(body.find('=') + 1)));
+}
+
+std::string ValueIndex::Find(std::string_view section, std::string_view key) const {
+    const auto found = values_.find(IndexKey(section, key));
+    return found == values_.end() ? std::string() : found->second;
 }
 
 std::string SetValue(std::string_view text, std::string_view section, std::string_view key,
                      std::string_view value) {
+    section = Trim(section);
+    key = Trim(key);
     const std::vector<Line> lines = SplitLines(text);
     const std::string_view eol = LineEnding(text, lines);
     const auto span = FindSection(text, lines, section);

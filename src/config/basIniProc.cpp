@@ -6,7 +6,10 @@
 #include "config/SafeFile.h"
 #include "platform/ProgramFolder.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <optional>
+#include <vector>
 
 namespace basIniProc {
 namespace {
@@ -15,13 +18,30 @@ std::string IniPath() {
     return strAppPath + "Poker.ini";
 }
 
-// Exactly one separator at the end, also for a folder given as "dir//"; the
-// root stays "/".
-std::string WithOneSlash(std::string folder) {
-    while (!folder.empty() && folder.back() == '/') {
-        folder.pop_back();
+// The values of Poker.ini as last read or written: read once per start and once
+// per save, so a large file costs one read, not one per value. InitIniFile forgets
+// them, so the settings dialog, which calls it on every opening, sees the file as
+// it stands.
+std::optional<profile::ValueIndex> iniValues;
+
+// A file that is there but cannot be read (a pipe, a device, a folder, one far
+// too large) is played with the defaults, and no save ever replaces it.
+const profile::ValueIndex& IniValues() {
+    if (!iniValues) {
+        iniValues.emplace(profile::ReadProfile(IniPath()).value_or(DefaultIniText()));
     }
-    return folder + "/";
+    return *iniValues;
+}
+
+// After a failed write the next read goes back to the file, whatever it holds.
+bool Write(const std::vector<profile::Entry>& entries) {
+    const auto written = profile::WriteValues(IniPath(), entries);
+    if (written) {
+        iniValues.emplace(*written);
+    } else {
+        iniValues.reset();
+    }
+    return written.has_value();
 }
 
 // Anything of that name, even a file or a dangling link, is left alone.
@@ -33,12 +53,18 @@ void CreateFolderIfNothingNamed(const std::string& name) {
     }
 }
 
-// The 14 counters of [COIN] and [PLAYDATA], in file order.
+// The 14 counters of [COIN] and [PLAYDATA], in file order. The balance, the
+// running totals and the hand counts never pass kCoinLimit in play, so one read
+// beyond it (hand-edited) is held to it and cannot wrap on the next bet; a win
+// doubled up may pass it, so the two records are read as they stand.
 struct Counter {
     const char* section;
     const char* key;
     std::int32_t& value;
+    bool capped = true;
 };
+
+constexpr bool kUncapped = false;
 
 std::array<Counter, 14> Counters() {
     return {{
@@ -54,41 +80,43 @@ std::array<Counter, 14> Counters() {
         {"PLAYDATA", "6", lngPlayData[6]},
         {"PLAYDATA", "7", lngPlayData[7]},
         {"PLAYDATA", "8", lngPlayData[8]},
-        {"PLAYDATA", "MAX_DOUBLE_CNT", lngMaxDoubleCnt},
-        {"PLAYDATA", "MAX_DOUBLE_WIN", lngMaxDoubleWin},
+        {"PLAYDATA", "MAX_DOUBLE_CNT", lngMaxDoubleCnt, kUncapped},
+        {"PLAYDATA", "MAX_DOUBLE_WIN", lngMaxDoubleWin, kUncapped},
     }};
 }
 
 } // namespace
 
 void InitIniFile() {
-    strAppPath = WithOneSlash(platform::ProgramFolder());
+    strAppPath = platform::ProgramFolder();
     CreateFolderIfNothingNamed("sound");
     CreateFolderIfNothingNamed("card");
-    std::error_code error;
-    if (!std::filesystem::exists(std::filesystem::symlink_status(IniPath(), error))) {
-        profile::CreateWholeFile(IniPath(), DefaultIniText());
-    }
+    profile::RemoveStaleTemporaries(IniPath());
+    profile::CreateWholeFile(IniPath(), DefaultIniText());
+    iniValues.reset();
 }
 
 std::string GetIni(const std::string& section, const std::string& key) {
-    return profile::ReadString(IniPath(), section, key);
+    return profile::ValueOf(IniValues(), section, key);
 }
 
 void WriteIni(const std::string& section, const std::string& key, const std::string& value) {
-    profile::WriteString(IniPath(), section, key, value);
+    Write({{section, key, value}});
 }
 
 void LoadCoinData() {
     for (const Counter& counter : Counters()) {
-        counter.value = ToInt32(GetIni(counter.section, counter.key));
+        const std::int32_t value = ToInt32(GetIni(counter.section, counter.key));
+        counter.value = counter.capped ? std::clamp(value, -kCoinLimit, kCoinLimit) : value;
     }
 }
 
-void SaveCoinData() {
+bool SaveCoinData() {
+    std::vector<profile::Entry> entries;
     for (const Counter& counter : Counters()) {
-        WriteIni(counter.section, counter.key, std::to_string(counter.value));
+        entries.push_back({counter.section, counter.key, std::to_string(counter.value)});
     }
+    return Write(entries);
 }
 
 void LoadGameSpeed() {

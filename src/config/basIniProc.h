@@ -8,6 +8,10 @@
 // and the numbers the game keeps between runs.
 namespace basIniProc {
 
+// The most coins the balance holds; the running totals and the hand counts start
+// again past it.
+inline constexpr std::int32_t kCoinLimit = 99'999'999;
+
 inline std::string strAppPath;
 
 inline std::int32_t lngCoin = 0;
@@ -23,7 +27,9 @@ void InitIniFile();
 std::string GetIni(const std::string& section, const std::string& key);
 void WriteIni(const std::string& section, const std::string& key, const std::string& value);
 void LoadCoinData();
-void SaveCoinData();
+// One replacement of the file for all 14 values; false when the file was left as
+// it was, so the game can tell the player that the coins were not saved.
+bool SaveCoinData();
 void LoadGameSpeed();
 void LoadBackColor();
 void SplitColor(std::int32_t color, std::int16_t& red, std::int16_t& green, std::int16_t& blue);

@@ -194,14 +194,29 @@ bool frmPoker::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // Closing while cards are dealt or coins counted would save a game half paid; the
-// close is refused until the operation has ended.
+// close waits until the operation has ended.
 void frmPoker::closeEvent(QCloseEvent* event) {
     if (Busy()) {
+        blnCloseWanted = true;
         event->ignore();
         return;
     }
     Form_Unload();
     event->accept();
+}
+
+frmPoker::BusyScope::BusyScope(frmPoker& form, bool& flag)
+    : form_(form), flag_(flag), saved_(flag) {
+    flag_ = true;
+}
+
+// Queued, so the handler that ends the operation finishes before the window closes.
+frmPoker::BusyScope::~BusyScope() {
+    flag_ = saved_;
+    if (form_.blnCloseWanted && !form_.Busy()) {
+        form_.blnCloseWanted = false;
+        QMetaObject::invokeMethod(&form_, &QWidget::close, Qt::QueuedConnection);
+    }
 }
 
 void frmPoker::resizeEvent(QResizeEvent* event) {

@@ -88,6 +88,12 @@ class frmPoker : public QWidget {
     bool Busy() const { return blnDealing || blnPaying; }
     // From Z until the dialog's closing line has been typed and cleared.
     bool blnSetting = false;
+    // A close (Esc, the window's close box, a quit signal) that arrives while Busy()
+    // waits for the operation to end, then closes: the game is saved whole.
+    bool blnCloseWanted = false;
+    // The save after the last game failed; the player is told once per run.
+    bool blnSaveFailed = false;
+    bool blnSaveFailTold = false;
 
     // ---- Start and end -----------------------------------------------------------
     void Form_Load();
@@ -158,6 +164,21 @@ class frmPoker : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // Sets one of the busy flags for a scope and restores it after, so nested runs
+    // leave it set until the outermost one ends; a close that waited runs then.
+    class BusyScope {
+      public:
+        BusyScope(frmPoker& form, bool& flag);
+        ~BusyScope();
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+      private:
+        frmPoker& form_;
+        bool& flag_;
+        bool saved_;
+    };
+
     void CreatePayTable();
     void CreateDoublePanel();
     void CreateTable();
@@ -183,6 +204,7 @@ class frmPoker : public QWidget {
     void CountPaidCoins();
     void PressIfEnabled(QPushButton* button, void (frmPoker::*handler)());
     void StopWinSounds();
+    void TellSaveFailedOnce();
     void BetAndDeal(QPushButton* button, int Mode);
 
     // ---- Double-up rounds --------------------------------------------------------
@@ -196,6 +218,7 @@ class frmPoker : public QWidget {
     void StandardTie();
     void PayFlushBonus();
     void NextHighLowGuess();
+    void ShowHighLowChoice();
     void EndHighLowRun();
     void PaySpecialBonus(int Code);
 };

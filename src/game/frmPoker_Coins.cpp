@@ -15,7 +15,7 @@
 namespace {
 
 constexpr std::int32_t kMaxWager = 10;
-constexpr std::int64_t kCoinLimit = 99999999;
+constexpr std::int64_t kCoinLimit = basIniProc::kCoinLimit;
 constexpr int kFocusPause = 100;
 
 // The running totals start again at 0 once they pass the limit.
@@ -29,6 +29,13 @@ std::int32_t AddToTotal(std::int32_t total, std::int64_t coins) {
 std::int32_t SaturatedSum(std::int64_t a, std::int64_t b) {
     return static_cast<std::int32_t>(
         std::min<std::int64_t>(a + b, std::numeric_limits<std::int32_t>::max()));
+}
+
+// A bet may take the balance below zero, but never past the bottom of 32 bits,
+// where it would wrap to a fortune.
+std::int32_t AfterBet(std::int32_t balance, std::int32_t coins) {
+    return static_cast<std::int32_t>(std::max<std::int64_t>(
+        std::int64_t{balance} - coins, std::numeric_limits<std::int32_t>::min()));
 }
 
 } // namespace
@@ -54,7 +61,7 @@ void frmPoker::CoinProc(int Mode) {
                                                  : std::max(lngWager, lngLastWager);
         const std::int32_t coins = target - lngWager;
         lngWager = target;
-        lngCoin -= coins;
+        lngCoin = AfterBet(lngCoin, coins);
         lngTotalGet = AddToTotal(lngTotalGet, coins);
         lngWin = 0;
         lngPaid = 0;
@@ -94,23 +101,23 @@ void frmPoker::CoinProc(int Mode) {
     }
 }
 
-// The payout is counted, credited and logged before any other input may act: the
-// win stays in lngWin until the coins are in the balance.
+// The payout is counted, credited, logged and saved before any other input may
+// act: the win stays in lngWin until the coins are in the balance. Saving after
+// every game means a kill, a crash or a logout loses at most the game under way.
 void frmPoker::CountPayout() {
     using basIniProc::lngCoin;
-    const bool wasPaying = blnPaying;
-    blnPaying = true;
+    const BusyScope paying(*this, blnPaying);
     lngPaid = SaturatedSum(lngPaid, lngWin);
     ShowCoins(99);
     basIniProc::lngTotalPut = AddToTotal(basIniProc::lngTotalPut, lngPaid);
     lngCoin = static_cast<std::int32_t>(std::min(std::int64_t{lngCoin} + lngPaid, kCoinLimit));
     basLog::AppendLog(
         {intGameNo, lngCoin, lngWager, lngPaid, basIniProc::lngTotalGet, basIniProc::lngTotalPut});
+    blnSaveFailed = !basIniProc::SaveCoinData();
     lngLastWager = lngWager;
     lngWager = 0;
     lngWin = 0;
     lngPaid = 0;
-    blnPaying = wasPaying;
 }
 
 void frmPoker::SetButtons(int Mode) {
@@ -168,6 +175,7 @@ void frmPoker::cmdCollect_Click() {
     SetButtons(99);
     CoinProc(99);
     ShowMsg("ＧＡＭＥ　ＯＶＥＲ");
+    TellSaveFailedOnce();
     basLog::DrawCoinGraph(picGraph);
     basPokerProc::intGameStatus = 0;
     SetButtons(0);
@@ -181,6 +189,15 @@ void frmPoker::cmdHalf_Click() {
     SetLabelNumber(lblLuckNo, LabelNumber(lblLuckNo) - 1);
     ShowDoublePanel(true);
     cmdDual_Click();
+}
+
+// Where the game over message would stand, so the player sees it; once, since
+// every later game would only repeat it.
+void frmPoker::TellSaveFailedOnce() {
+    if (blnSaveFailed && !blnSaveFailTold) {
+        blnSaveFailTold = true;
+        ShowMsg("ＣＯＩＮＳ　ＮＯＴ　ＳＡＶＥＤ");
+    }
 }
 
 // Every button cuts a win jingle short: the player has moved on.

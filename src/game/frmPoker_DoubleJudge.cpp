@@ -146,12 +146,18 @@ void frmPoker::JudgeHighLow() {
 
 void frmPoker::NextHighLowGuess() {
     strHold.fill("0");
-    SetForeColor(lblHold[0], kDimOlive);
-    SetForeColor(lblHold[kLastPosition], kDimOlive);
-    ShowMsg("ＳＥＬＥＣＴ　ＨＩ　ＬＯＷ");
+    ShowHighLowChoice();
     intDoubleSelect = 0;
     intGameStatus = 3;
     SetButtons(5);
+}
+
+// The guess just won shows as every won guess does: LOW and HIGH dim again under
+// "ＳＥＬＥＣＴ　ＨＩ　ＬＯＷ".
+void frmPoker::ShowHighLowChoice() {
+    SetForeColor(lblHold[0], kDimOlive);
+    SetForeColor(lblHold[kLastPosition], kDimOlive);
+    ShowMsg("ＳＥＬＥＣＴ　ＨＩ　ＬＯＷ");
 }
 
 // Four right guesses that make a paying hand earn the special bonus; a run always ends
@@ -160,6 +166,7 @@ void frmPoker::NextHighLowGuess() {
 // before the bonus is in it.
 void frmPoker::EndHighLowRun() {
     SetButtons(99);
+    ShowHighLowChoice();
     if (intDoubleCount >= kLastPosition) {
         const std::string hand = basPokerProc::JudgeHand();
         if (!hand.empty()) {

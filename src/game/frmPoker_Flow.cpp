@@ -20,20 +20,6 @@ constexpr std::int16_t kLastGameNo = 1000;
 constexpr std::int32_t kHandCountLimit = 99999999;
 constexpr std::int32_t kLoudWin = 60;
 
-// Sets a flag for the length of a scope and restores what it was, so nested runs
-// of the main button leave it set until the outermost one ends.
-class FlagScope {
-  public:
-    explicit FlagScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = saved_; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-  private:
-    bool& flag_;
-    bool saved_;
-};
-
 const QImage& FacePicture(std::int16_t suit, std::int16_t rank) {
     const auto r = static_cast<std::size_t>(rank);
     switch (suit) {
@@ -94,7 +80,7 @@ void frmPoker::SetTableColor(std::int32_t Color) {
 }
 
 void frmPoker::cmdDual_Click() {
-    const FlagScope dealing(blnDealing);
+    const BusyScope dealing(*this, blnDealing);
     cmdDual->setEnabled(false);
     StopWinSounds();
     SetButtons(99);

@@ -1,18 +1,13 @@
 #include "log/basLog.h"
 
+#include "config/SafeFile.h"
 #include "config/basIniProc.h"
 
 #include <array>
 #include <charconv>
-#include <filesystem>
-#include <fstream>
-#include <string_view>
-#include <system_error>
 
 namespace basLog {
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr std::size_t kKeptRecords = 100;
 constexpr std::size_t kFieldCount = 6;
@@ -33,9 +28,6 @@ std::optional<std::int32_t> ParseField(std::string_view field) {
 }
 
 std::optional<LogRecord> ParseRecord(std::string_view line) {
-    if (!line.empty() && line.back() == '\r') {
-        line.remove_suffix(1);
-    }
     std::array<std::int32_t, kFieldCount> fields{};
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         const auto comma = line.find(',');
@@ -59,91 +51,51 @@ std::string FormatRecord(const LogRecord& r) {
            std::to_string(r.totalPut) + "\r\n";
 }
 
-// A read-only log is the player's wish to stop logging; replacing it by a rename
-// would pass over that, so the file must take writing where it stands.
-bool WritableInPlace(const fs::path& log) {
-    std::error_code error;
-    if (!fs::exists(log, error)) {
-        return !error;
-    }
-    return std::ofstream(log, std::ios::binary | std::ios::app).is_open();
-}
-
-// The new contents go to a file beside the log and take its place in one rename, so
-// that a full disk or a crash halfway leaves the old history whole.
-void ReplaceLog(const fs::path& log, const std::string& contents) {
-    fs::path temporary = log;
-    temporary += ".tmp";
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out.is_open()) {
-        return;
-    }
-    out << contents;
-    out.close();
-    std::error_code error;
-    if (!out.fail()) {
-        fs::rename(temporary, log, error);
-        if (!error) {
-            return;
-        }
-    }
-    fs::remove(temporary, error);
-}
-
-std::optional<std::vector<LogRecord>> ReadRecords(const fs::path& log) {
-    std::error_code error;
-    if (!fs::exists(log, error)) {
-        return error ? std::nullopt : std::make_optional<std::vector<LogRecord>>();
-    }
-    // Anything but a plain file (a folder, a pipe that would wait for a writer) is
-    // no log the game can use.
-    if (!fs::is_regular_file(log, error)) {
-        return std::nullopt;
-    }
-    std::ifstream in(log, std::ios::binary);
-    if (!in.is_open()) {
-        return std::nullopt;
-    }
-    std::vector<LogRecord> records;
-    for (std::string line; std::getline(in, line);) {
-        if (const auto record = ParseRecord(line)) {
-            records.push_back(*record);
-        }
-    }
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return records;
-}
-
 } // namespace
 
 std::string LogFilePath() {
     return basIniProc::strAppPath + "vesk_poker.log";
 }
 
-std::optional<std::vector<LogRecord>> ReadLog() {
-    try {
-        return ReadRecords(LogFilePath());
-    } catch (const std::exception&) {
-        // Only a monstrous file gets here (out of memory); the game must not end for it.
-        return std::nullopt;
+std::vector<LogRecord> ParseLog(std::string_view text) {
+    std::vector<LogRecord> records;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
+        if (const auto record = ParseRecord(text.substr(0, end))) {
+            records.push_back(*record);
+        }
+        text.remove_prefix(std::min(end + (text.substr(end, 2) == "\r\n" ? 2 : 1), text.size()));
     }
+    return records;
 }
 
+std::string FormatLog(const std::vector<LogRecord>& records) {
+    std::string text;
+    for (const LogRecord& record : records) {
+        text += FormatRecord(record);
+    }
+    return text;
+}
+
+std::optional<std::vector<LogRecord>> ReadLog() {
+    const auto text = profile::ReadWholeFile(LogFilePath());
+    if (!text) {
+        return std::nullopt;
+    }
+    return ParseLog(*text);
+}
+
+// A log that cannot be read is not replaced: it may hold a history the game
+// cannot see, and a read-only one is the player's wish to stop logging.
 void AppendLog(const LogRecord& record) {
-    const fs::path log = LogFilePath();
-    const auto records = ReadLog();
-    if (!records || !WritableInPlace(log)) {
+    auto records = ReadLog();
+    if (!records) {
         return;
     }
-    const std::size_t kept = std::min(records->size(), kKeptRecords - 1);
-    std::string contents;
-    for (auto it = records->end() - static_cast<std::ptrdiff_t>(kept); it != records->end(); ++it) {
-        contents += FormatRecord(*it);
-    }
-    contents += FormatRecord(record);
-    ReplaceLog(log, contents);
+    const std::size_t dropped = records->size() - std::min(records->size(), kKeptRecords - 1);
+    records->erase(records->begin(), records->begin() + static_cast<std::ptrdiff_t>(dropped));
+    records->push_back(record);
+    profile::ReplaceWholeFile(LogFilePath(), FormatLog(*records));
 }
 
 void CalcGraphScale(std::int32_t H, std::int32_t W) {

@@ -6,6 +6,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The play log "vesk_poker.log" of the newest 100 games, and the scale of the coin
@@ -44,13 +45,21 @@ template <typename T> T RoundHalfEven(double value) {
 
 std::string LogFilePath();
 
-// The well-formed records, oldest first; a line that does not hold six whole numbers
-// is skipped. A missing file is an empty history. Nothing (std::nullopt) when the file
-// is there but cannot be read, so that nobody mistakes it for an empty one.
+// The well-formed records of a log's text, oldest first; a line that does not hold
+// six whole numbers is skipped. Lines end at CR LF, LF or a lone CR.
+std::vector<LogRecord> ParseLog(std::string_view text);
+
+// The records as the game writes them: one line each, ended by CR LF.
+std::string FormatLog(const std::vector<LogRecord>& records);
+
+// The records of the log file. A missing file is an empty history. Nothing
+// (std::nullopt) when the file is there but cannot be read (no ordinary file, or
+// one far larger than the game writes), so that nobody mistakes it for an empty one.
 std::optional<std::vector<LogRecord>> ReadLog();
 
-// Writes the record of the game that has just ended, keeping the newest 100. A log
-// that cannot be read or replaced is left as it is, and the game goes on without it.
+// Writes the record of the game that has just ended, keeping the newest 100, by the
+// same safe replacement as Poker.ini. A log that cannot be read or replaced is left
+// as it is, and the game goes on without it.
 void AppendLog(const LogRecord& record);
 
 void CalcGraphScale(std::int32_t H, std::int32_t W);

@@ -12,11 +12,13 @@ std::string& Override() {
     return folder;
 }
 
+// Exactly one separator at the end, also for a folder given as "dir//"; the root
+// stays "/".
 std::string WithOneSlash(std::string folder) {
-    if (folder.empty() || folder.back() != '/') {
-        folder += '/';
+    while (!folder.empty() && folder.back() == '/') {
+        folder.pop_back();
     }
-    return folder;
+    return folder + '/';
 }
 
 std::string ExecutableFolder() {
@@ -34,10 +36,14 @@ std::string ProgramFolder() {
     return WithOneSlash(Override().empty() ? ExecutableFolder() : Override());
 }
 
-void SetProgramFolder(const std::string& folder) { Override() = folder; }
+void SetProgramFolder(const std::string& folder) {
+    Override() = folder;
+}
 
 std::string ToFilePath(std::string path) {
-    std::replace(path.begin(), path.end(), '\\', '/');
+    const std::string folder = ProgramFolder();
+    const std::size_t stored = path.starts_with(folder) ? folder.size() : 0;
+    std::replace(path.begin() + static_cast<std::ptrdiff_t>(stored), path.end(), '\\', '/');
     return path;
 }
 

@@ -12,7 +12,9 @@ std::string ProgramFolder();
 void SetProgramFolder(const std::string& folder);
 
 // Poker.ini stores file names with a leading backslash ("\ura.bmp") so that files
-// stay compatible; on opening, every backslash is a folder separator.
+// stay compatible; on opening, every backslash of a stored name is a folder
+// separator. The program folder's own name, which a path starts with, is left as
+// it is: there a backslash is an ordinary character of a Linux folder name.
 std::string ToFilePath(std::string path);
 
 } // namespace platform

@@ -22,9 +22,16 @@ bool IsMidiFile(const std::string& path) {
            kMidiExtensions.end();
 }
 
-bool IsRegularFile(const std::string& path) {
+// Room for minutes of the longest fanfare, yet a file far past it is no sound the
+// game should hold in memory whole.
+constexpr std::uintmax_t kMaxSoundBytes = 64 * 1024 * 1024;
+
+// Plain files only: a folder opens as a stream that fails only when read, and
+// opening a pipe or a device would block the game or never end.
+bool IsSoundSized(const std::string& path) {
     std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
+    return std::filesystem::is_regular_file(path, error) &&
+           std::filesystem::file_size(path, error) <= kMaxSoundBytes && !error;
 }
 
 } // namespace
@@ -41,9 +48,7 @@ void MusicDeleter::operator()(Mix_Music* music) const {
 }
 
 std::optional<MixerSound> LoadMixerSound(const std::string& path, int channel) {
-    // Plain files only: a folder opens as a stream that fails only when read, and
-    // opening a pipe would block the game until something writes to it.
-    if (!IsRegularFile(path)) {
+    if (!IsSoundSized(path)) {
         return std::nullopt;
     }
     MixerSound sound;

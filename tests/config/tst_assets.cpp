@@ -17,7 +17,7 @@ namespace {
 const std::string kFolder = VESK_ASSET_FOLDER;
 
 std::string DefaultValue(const char* section, const char* key) {
-    return profile::FindValue(basIniProc::DefaultIniText(), section, key);
+    return profile::ValueIndex(basIniProc::DefaultIniText()).Find(section, key);
 }
 
 std::string FileOf(const char* folder, const std::string& value) {

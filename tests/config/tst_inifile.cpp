@@ -127,8 +127,8 @@ class TestIniFile : public QObject {
         QTest::addColumn<int>("base");
         QTest::newRow("positive") << 1000;
         QTest::newRow("negative") << -50;
-        QTest::newRow("near the top") << 2147483647 - 13;
-        QTest::newRow("the bottom") << -2147483647 - 1;
+        QTest::newRow("up to the limit") << basIniProc::kCoinLimit - 13;
+        QTest::newRow("down to minus the limit") << -basIniProc::kCoinLimit;
     }
 
     void coinDataSurvivesSaveAndLoad() {
@@ -140,6 +140,60 @@ class TestIniFile : public QObject {
         basIniProc::LoadCoinData();
         QCOMPARE(Counters(), saved);
         QCOMPARE(basIniProc::GetIni("COIN", "TOTAL"), std::to_string(base));
+    }
+
+    // One replacement for all 14 values: a save that runs out of room after the
+    // first few would otherwise leave them half new.
+    void saveIsAllOrNothing() {
+        basIniProc::InitIniFile();
+        basIniProc::LoadCoinData();
+        const std::string before = ReadBytes(Ini());
+        SetCounters(100);
+        QVERIFY(!testsupport::WithFileSizeLimit(before.size() + 2,
+                                                [] { return basIniProc::SaveCoinData(); }));
+        QCOMPARE(ReadBytes(Ini()), before);
+    }
+
+    // Read once per start: later reads are served from memory, yet a save starts
+    // from the file as it stands, keeping what another writer (the settings
+    // dialog) put there since.
+    void readOnceAndSaveOnTopOfTheFile() {
+        basIniProc::InitIniFile();
+        basIniProc::LoadCoinData();
+        std::string other = ReadBytes(Ini());
+        other.replace(other.find("\\CARD.wav"), 9, "\\mine.wav");
+        WriteBytes(Ini(), other);
+        QCOMPARE(basIniProc::GetIni("SOUND", "CARD"), std::string("\\CARD.wav"));
+        basIniProc::lngCoin = 75;
+        QVERIFY(basIniProc::SaveCoinData());
+        other.replace(other.find("TOTAL=50"), 8, "TOTAL=75");
+        QCOMPARE(ReadBytes(Ini()), other);
+        QCOMPARE(basIniProc::GetIni("SOUND", "CARD"), std::string("\\mine.wav"));
+    }
+
+    // The file a dangling link names is the player's Poker.ini, not yet written.
+    void firstStartWritesTheDefaultsAtALinksTarget() {
+        std::filesystem::create_directory(InFolder(*dir_, "saved"));
+        std::filesystem::create_symlink("saved/mine.ini", Ini());
+        basIniProc::InitIniFile();
+        QVERIFY(std::filesystem::is_symlink(Ini()));
+        QCOMPARE(ReadBytes(InFolder(*dir_, "saved/mine.ini")), kDefaultIni);
+    }
+
+    // A save cut off by a kill leaves its temporary file; the next start removes it,
+    // but not one of a game still running, nor a file of another name.
+    void startRemovesTemporariesOfKilledSaves() {
+        const QStringList kept{"Poker.ini.tmp" + QString::number(getpid()) + ".7",
+                               "Poker.ini.tmp1x.2", "Poker.ini.tmp"};
+        for (const QString& name : kept + QStringList{"Poker.ini.tmp2147483647.0"}) {
+            WriteBytes(InFolder(*dir_, name.toStdString()), "half");
+        }
+        basIniProc::InitIniFile();
+        QStringList left = testsupport::FileNames(*dir_);
+        QStringList expected = kept + QStringList{"Poker.ini", "card", "sound"};
+        left.sort();
+        expected.sort();
+        QCOMPARE(left, expected);
     }
 
     void saveRewritesOnlyTheCounters() {
@@ -182,8 +236,6 @@ class TestIniFile : public QObject {
              {std::pair{"COIN", "NOPE"}, {"NOPE", "TOTAL"}, {"SOUND", "TOTAL"}}) {
             QVERIFY2(basIniProc::GetIni(section, key).empty(), key);
         }
-        std::filesystem::remove(Ini());
-        QCOMPARE(basIniProc::GetIni("COIN", "TOTAL"), std::string());
     }
 
     void longValueIsCutTo1023Characters() {
@@ -208,11 +260,12 @@ class TestIniFile : public QObject {
         QTest::newRow("exponent ignored") << "TOTAL=1e3" << 1;
         QTest::newRow("decimal point") << "TOTAL=3.9" << 3;
         QTest::newRow("hex is not read") << "TOTAL=&H10" << 0;
-        QTest::newRow("largest") << "TOTAL=2147483647" << 2147483647;
-        QTest::newRow("smallest") << "TOTAL=-2147483648" << -2147483647 - 1;
-        QTest::newRow("too large") << "TOTAL=2147483648" << 2147483647;
-        QTest::newRow("too small") << "TOTAL=-2147483649" << -2147483647 - 1;
-        QTest::newRow("far too large") << "TOTAL=" + QString(40, '9') << 2147483647;
+        QTest::newRow("the limit") << "TOTAL=99999999" << 99999999;
+        QTest::newRow("past the limit") << "TOTAL=100000000" << 99999999;
+        QTest::newRow("below minus the limit") << "TOTAL=-100000000" << -99999999;
+        // Near the bottom of 32 bits, the next bet would wrap it to a fortune.
+        QTest::newRow("smallest 32-bit") << "TOTAL=-2147483648" << -99999999;
+        QTest::newRow("far too large") << "TOTAL=" + QString(40, '9') << 99999999;
     }
 
     void numbersFromTheFile() {

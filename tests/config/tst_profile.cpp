@@ -3,11 +3,10 @@
 #include "support/Files.h"
 
 #include <QtTest>
-#include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
+namespace fs = std::filesystem;
 using testsupport::FileNames;
 using testsupport::InFolder;
 using testsupport::ReadBytes;
@@ -32,6 +31,7 @@ const std::string kOddFile = "\xEF\xBB\xBF; my settings\n"
                              "EQUALS=a=b\n"
                              "[SOUND]\n"
                              "BOO=\\in_the_repeated_section.wav\n"
+                             "[bare CR]\rONE=1\rTWO=2\r"
                              "[setting]\r\n"
                              "game = 150";
 
@@ -43,8 +43,14 @@ class TestProfile : public QObject {
     std::unique_ptr<QTemporaryDir> dir_;
 
     std::string Ini() const { return InFolder(*dir_, "Poker.ini"); }
-    std::string Read(const char* section, const char* key) const {
-        return profile::ReadString(Ini(), section, key);
+    std::string Read(const QString& section, const QString& key) const {
+        const profile::ValueIndex values(profile::ReadProfile(Ini()).value_or(""));
+        return profile::ValueOf(values, section.toStdString(), key.toStdString());
+    }
+    bool Write(const QString& section, const QString& key, const QString& value) const {
+        return profile::WriteValues(
+                   Ini(), {{section.toStdString(), key.toStdString(), value.toStdString()}})
+            .has_value();
     }
 
   private slots:
@@ -65,6 +71,8 @@ class TestProfile : public QObject {
         row("after the first =", "COIN", "EQUALS", "a=b");
         row("only the first section of a name", "SOUND", "BOO", "");
         row("CR LF among LF, no final line end", "SETTING", "GAME", "150");
+        row("lone CR line ends", "BARE CR", "TWO", "2");
+        row("blanks around the names asked for", " coin\t", "TOTAL ", "-12");
     }
 
     void readsAnOddlyLaidOutFile() {
@@ -72,9 +80,7 @@ class TestProfile : public QObject {
         QFETCH(QString, key);
         QFETCH(QString, value);
         WriteBytes(Ini(), kOddFile);
-        QCOMPARE(QString::fromStdString(
-                     profile::ReadString(Ini(), section.toStdString(), key.toStdString())),
-                 value);
+        QCOMPARE(QString::fromStdString(Read(section, key)), value);
     }
 
     void writeKeepsEveryOtherByte_data() {
@@ -110,6 +116,14 @@ class TestProfile : public QObject {
         row("a line break cannot add lines", "SOUND", "CARD", "\\a.wav\r\n[COIN]\r\nTOTAL=999999",
             "[SOUND]\r\nCARD=\\c.wav\r\n[COIN]\r\nTOTAL=50\r\n",
             "[SOUND]\r\nCARD=\\a.wav\r\n[COIN]\r\nTOTAL=50\r\n");
+        row("lone CR file: value replaced", "COIN", "TOTAL", "75",
+            "[COIN]\rTOTAL=50\rTOTAL_GET=0\r", "[COIN]\rTOTAL=75\rTOTAL_GET=0\r");
+        row("lone CR file: new key ends in CR LF", "COIN", "TOTAL_PUT", "9", "[COIN]\rTOTAL=50\r",
+            "[COIN]\rTOTAL=50\rTOTAL_PUT=9\r\n");
+        row("blanks around the key", "COIN", " TOTAL\t", "8", "[COIN]\r\nTOTAL=50\r\n",
+            "[COIN]\r\nTOTAL=8\r\n");
+        row("new key written without its blanks", "COIN", "NEW ", "1", "[COIN]\r\n",
+            "[COIN]\r\nNEW=1\r\n");
     }
 
     void writeKeepsEveryOtherByte() {
@@ -120,9 +134,9 @@ class TestProfile : public QObject {
         if (!before.isNull()) {
             WriteBytes(Ini(), before.toStdString());
         }
-        QVERIFY(profile::WriteString(Ini(), section.toStdString(), key.toStdString(),
-                                     value.toStdString()));
+        QVERIFY(Write(section, key, value));
         QTEST(QString::fromStdString(ReadBytes(Ini())), "after");
+        QCOMPARE(QString::fromStdString(Read(section, key)), value.trimmed().section('\r', 0, 0));
         QCOMPARE(FileNames(*dir_), QStringList{"Poker.ini"});
     }
 
@@ -133,6 +147,7 @@ class TestProfile : public QObject {
         QTest::newRow("line break in key") << "COIN" << QString("A\nB");
         QTest::newRow("] in section") << "CO]IN" << QString("TOTAL");
         QTest::newRow("key that is a comment") << "COIN" << QString(";TOTAL");
+        QTest::newRow("blank key") << "COIN" << QString(" \t");
     }
 
     void namesThatCouldNotBeReadBackAreRefused() {
@@ -140,72 +155,95 @@ class TestProfile : public QObject {
         QFETCH(QString, key);
         const std::string before = "[COIN]\r\nTOTAL=50\r\n";
         WriteBytes(Ini(), before);
-        QVERIFY(!profile::WriteString(Ini(), section.toStdString(), key.toStdString(), "1"));
+        QVERIFY(!Write(section, key, "1"));
         QCOMPARE(ReadBytes(Ini()), before);
     }
 
-    // A lowered file size limit makes the write run out of room the way it would on
-    // a full disk; the limit binds root too, where permission bits do not.
     void writeThatRunsOutOfRoomLeavesTheOldFileWhole() {
         const std::string before = "[COIN]\r\nTOTAL=50\r\n" + std::string(200, ';') + "\r\n";
         WriteBytes(Ini(), before);
-        rlimit old{};
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit small = old;
-        small.rlim_cur = 64;
-        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-        setrlimit(RLIMIT_FSIZE, &small);
-        const bool written = profile::WriteString(Ini(), "COIN", "TOTAL", "1234");
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, previous);
-        QVERIFY(!written);
+        QVERIFY(
+            !testsupport::WithFileSizeLimit(64, [&] { return Write("COIN", "TOTAL", "1234"); }));
         QCOMPARE(ReadBytes(Ini()), before);
         QCOMPARE(FileNames(*dir_), QStringList{"Poker.ini"});
         QCOMPARE(Read("COIN", "TOTAL"), std::string("50"));
     }
 
-    void writeIntoAReadOnlyPlaceLeavesTheOldFileWhole_data() {
-        QTest::addColumn<bool>("folderReadOnly");
-        QTest::newRow("read-only folder") << true;
-        QTest::newRow("read-only file") << false;
+    // A folder the player may not write to still takes a save of a writable file,
+    // written where it stands; a read-only file keeps its content.
+    void readOnlyFolderIsWrittenInPlace_data() {
+        Columns<bool, QString>("fileWritable", "after");
+        QTest::newRow("writable file") << true << "[COIN]\r\nTOTAL=7\r\n";
+        QTest::newRow("read-only file") << false << "[COIN]\r\nTOTAL=50\r\n";
     }
 
-    void writeIntoAReadOnlyPlaceLeavesTheOldFileWhole() {
-        QFETCH(bool, folderReadOnly);
-        if (geteuid() == 0) {
-            QSKIP("root writes through permission bits; the size-limit case covers failing writes");
+    void readOnlyFolderIsWrittenInPlace() {
+        QFETCH(bool, fileWritable);
+        WriteBytes(Ini(), "[COIN]\r\nTOTAL=50\r\n");
+        ::chmod(Ini().c_str(), fileWritable ? 0666 : 0444);
+        ::chmod(dir_->path().toUtf8().constData(), 0555);
+        const bool written =
+            testsupport::AsOrdinaryUser([&] { return Write("COIN", "TOTAL", "7"); });
+        ::chmod(dir_->path().toUtf8().constData(), 0700);
+        QCOMPARE(written, fileWritable);
+        QTEST(QString::fromStdString(ReadBytes(Ini())), "after");
+        QCOMPARE(FileNames(*dir_), QStringList{"Poker.ini"});
+    }
+
+    // Nothing that is not an ordinary file of a sane size is read or replaced: a
+    // pipe would wait for a writer forever, a device never end.
+    void fileThatCannotBeReadIsNotReplaced_data() {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"folder", "pipe", "device", "over-size"}) {
+            QTest::newRow(kind) << kind;
         }
-        const std::string before = "[COIN]\r\nTOTAL=50\r\n";
-        WriteBytes(Ini(), before);
-        const auto readOnly =
-            std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec;
-        std::filesystem::permissions(folderReadOnly ? dir_->path().toStdString() : Ini(), readOnly);
-        const bool written = profile::WriteString(Ini(), "COIN", "TOTAL", "1");
-        std::filesystem::permissions(dir_->path().toStdString(), std::filesystem::perms::owner_all);
-        QVERIFY(!written);
-        QCOMPARE(ReadBytes(Ini()), before);
     }
 
     void fileThatCannotBeReadIsNotReplaced() {
-        std::filesystem::create_directory(Ini());
-        QVERIFY(!profile::WriteString(Ini(), "COIN", "TOTAL", "1"));
-        QVERIFY(std::filesystem::is_directory(Ini()));
-        QCOMPARE(Read("COIN", "TOTAL"), std::string());
+        QFETCH(QString, kind);
+        testsupport::MakeHostile(Ini(), kind);
+        const auto before = fs::symlink_status(Ini()).type();
+        QVERIFY(!profile::ReadProfile(Ini()));
+        QVERIFY(!Write("COIN", "TOTAL", "1"));
+        QCOMPARE(fs::symlink_status(Ini()).type(), before);
+        QCOMPARE(FileNames(*dir_), QStringList{"Poker.ini"});
+    }
+
+    void writeThroughALinkKeepsTheLink_data() {
+        Columns<QString, QString>("before", "after");
+        QTest::newRow("to a file") << "[COIN]\r\nTOTAL=50\r\n"
+                                   << "[COIN]\r\nTOTAL=8\r\n";
+        QTest::newRow("to no file yet") << QString() << "[COIN]\r\nTOTAL=8\r\n";
     }
 
     void writeThroughALinkKeepsTheLink() {
+        QFETCH(QString, before);
         const std::string real = InFolder(*dir_, "real.ini");
-        WriteBytes(real, "[COIN]\r\nTOTAL=50\r\n");
-        std::filesystem::create_symlink(real, Ini());
-        QVERIFY(profile::WriteString(Ini(), "COIN", "TOTAL", "8"));
-        QVERIFY(std::filesystem::is_symlink(Ini()));
-        QCOMPARE(ReadBytes(real), std::string("[COIN]\r\nTOTAL=8\r\n"));
+        if (!before.isNull()) {
+            WriteBytes(real, before.toStdString());
+        }
+        fs::create_symlink("real.ini", Ini());
+        QVERIFY(Write("COIN", "TOTAL", "8"));
+        QVERIFY(fs::is_symlink(Ini()));
+        QTEST(QString::fromStdString(ReadBytes(real)), "after");
     }
 
-    void cutNeverSplitsACharacter() {
-        const std::string value = std::string(1022, 'a') + "\xC3\xA9" + "tail";
-        WriteBytes(Ini(), "[CARD]\r\nURA=" + value + "\r\n");
-        QCOMPARE(Read("CARD", "URA"), std::string(1022, 'a'));
+    // The file is in the ANSI code page: the cut counts bytes and only keeps a
+    // valid UTF-8 character whole.
+    void longValueIsCutAt1023Bytes_data() {
+        Columns<QByteArray, QByteArray>("tail", "kept");
+        QTest::newRow("UTF-8 character kept whole") << QByteArray("\xC3\xA9tail") << QByteArray();
+        QTest::newRow("ANSI bytes") << QByteArray("\xA9\xA9tail") << QByteArray("\xA9");
+        QTest::newRow("lead byte without its follower")
+            << QByteArray("\xC3xtail") << QByteArray("\xC3");
+    }
+
+    void longValueIsCutAt1023Bytes() {
+        QFETCH(QByteArray, tail);
+        QFETCH(QByteArray, kept);
+        const std::string start(1022, 'a');
+        WriteBytes(Ini(), "[CARD]\r\nURA=" + start + tail.toStdString() + "\r\n");
+        QCOMPARE(Read("CARD", "URA"), start + kept.toStdString());
     }
 };
 

@@ -1,38 +1,34 @@
 #!/usr/bin/env bash
-# The real program in an empty folder, played for a few games with the keys alone
-# (MAX BET, two holds, draw, COLLECT when a win is offered), then closed with Esc.
-# Every coin must be accounted for in Poker.ini: TOTAL = 50 - TOTAL_GET + TOTAL_PUT,
-# and the play log holds one record per finished game, the last with the balance.
-# After the first game Z opens the settings dialog, whose speed is set to 100 with
-# the keys alone; the game plays on, and the exit keeps the saved speed.
+# The real program in an empty folder, played with the keys alone (MAX BET, two
+# holds, draw, COLLECT when a win is offered). Every finished game is saved at once:
+# after two games a SIGTERM (a shutdown) ends the program through its own close,
+# after one more a SIGKILL leaves no chance to save at all, and after a last one Esc
+# closes it. Each time the coins add up, TOTAL = 50 - TOTAL_GET + TOTAL_PUT, and
+# Poker.ini holds the balance of the play log's last record. Between the first two
+# games Z opens the settings dialog, whose speed is set to 100 with the keys alone;
+# the game plays on, and every later exit keeps the saved speed.
 source "$(dirname "$0")/xgame.sh"
 
-readonly GAMES=3
+log_records() {
+    local log="$XGAME_DIR/vesk_poker.log"
+    [ -f "$log" ] && grep -c . "$log" || echo 0
+}
 
-# The game's pauses are real here: a deal or a draw turns ten cards at 200 ms.
+# The game's pauses are real here: a deal or a draw turns ten cards at 200 ms. The
+# game has ended when its record is in the log.
 play_one_game() {
-    local window=$1
+    local window=$1 records
+    records=$(log_records)
     xgame_keys "$window" s
     sleep 2.5
     xgame_keys "$window" g j Return
     sleep 3
     xgame_keys "$window" space
-    sleep 5
-}
-
-# Esc is refused while a payout is still counted, so it is pressed until the
-# program has ended.
-quit_with_escape() {
-    local window=$1
-    for _ in $(seq 30); do
-        xdotool windowfocus --sync "$window" 2>/dev/null || true
-        xdotool key Escape 2>/dev/null || true
-        for _ in $(seq 20); do
-            kill -0 "$XGAME_PID" 2>/dev/null || { xgame_wait_exit; return; }
-            sleep 0.1
-        done
+    for _ in $(seq 200); do
+        [ "$(log_records)" -gt "$records" ] && return
+        sleep 0.1
     done
-    echo "the program did not end on Esc" >&2
+    echo "the game never ended" >&2
     return 1
 }
 
@@ -59,35 +55,48 @@ ini_value() {
     ' "$XGAME_DIR/Poker.ini"
 }
 
+# $1: the number of finished games so far.
+check_saved() {
+    local games=$1 log="$XGAME_DIR/vesk_poker.log"
+    local total got put records balance
+    total=$(ini_value COIN TOTAL)
+    got=$(ini_value COIN TOTAL_GET)
+    put=$(ini_value COIN TOTAL_PUT)
+    echo "TOTAL=$total TOTAL_GET=$got TOTAL_PUT=$put"
+    [ -n "$total" ] && [ -n "$got" ] && [ -n "$put" ] || { echo "Poker.ini lacks [COIN]" >&2; exit 1; }
+    [ "$got" -eq $((10 * games)) ] || { echo "$got coins bet in $games games" >&2; exit 1; }
+    [ "$total" -eq $((50 - got + put)) ] || { echo "coins were lost or made" >&2; exit 1; }
+    records=$(grep -cE "^-?[0-9]+(,-?[0-9]+){5}"$'\r'"\$" "$log" || true)
+    [ "$records" -eq "$(wc -l <"$log")" ] || { echo "malformed play log" >&2; exit 1; }
+    [ "$records" -eq "$games" ] || { echo "$records records for $games games" >&2; exit 1; }
+    balance=$(tail -n1 "$log" | cut -d, -f2)
+    [ "$balance" -eq "$total" ] || { echo "last record's balance $balance, saved $total" >&2; exit 1; }
+    [ "$(ini_value SETTING GAME)" = 100 ] || { echo "the speed set in the dialog was lost" >&2; exit 1; }
+}
+
 xgame_start_display
 xgame_make_folder "$1"
+
 xgame_start
 window=$(xgame_wait_window "VESK POKER")
 play_one_game "$window"
 set_speed_in_dialog "$window"
-for _ in $(seq $((GAMES - 1))); do
-    play_one_game "$window"
-done
-quit_with_escape "$window"
+play_one_game "$window"
+kill -TERM "$XGAME_PID"
+xgame_wait_exit || { echo "SIGTERM did not end the program cleanly" >&2; exit 1; }
+check_saved 2
 
-total=$(ini_value COIN TOTAL)
-got=$(ini_value COIN TOTAL_GET)
-put=$(ini_value COIN TOTAL_PUT)
-echo "TOTAL=$total TOTAL_GET=$got TOTAL_PUT=$put"
-[ -n "$total" ] && [ -n "$got" ] && [ -n "$put" ] || { echo "Poker.ini lacks [COIN]" >&2; exit 1; }
-[ "$got" -ge 20 ] || { echo "no game was bet after the dialog" >&2; exit 1; }
-[ "$total" -eq $((50 - got + put)) ] || { echo "coins were lost or made" >&2; exit 1; }
-[ "$(ini_value SETTING GAME)" = 100 ] || { echo "the speed set in the dialog was lost" >&2; exit 1; }
+xgame_start
+window=$(xgame_wait_window "VESK POKER")
+play_one_game "$window"
+kill -KILL "$XGAME_PID"
+xgame_wait_exit || true
+check_saved 3
 
-log="$XGAME_DIR/vesk_poker.log"
-[ -f "$log" ] || { echo "no play log" >&2; exit 1; }
-records=$(grep -cE "^-?[0-9]+(,-?[0-9]+){5}"$'\r'"\$" "$log" || true)
-[ "$records" -eq "$(wc -l <"$log")" ] || { echo "malformed play log" >&2; exit 1; }
-started=$((got / 10))
-[ "$records" -eq "$started" ] || [ "$records" -eq $((started - 1)) ] ||
-    { echo "$records records for $started games" >&2; exit 1; }
-if [ "$records" -eq "$started" ]; then
-    balance=$(tail -n1 "$log" | cut -d, -f2)
-    [ "$balance" -eq "$total" ] || { echo "last record's balance $balance, saved $total" >&2; exit 1; }
-fi
+xgame_start
+window=$(xgame_wait_window "VESK POKER")
+play_one_game "$window"
+xgame_keys "$window" Escape
+xgame_wait_exit || { echo "Esc did not end the program cleanly" >&2; exit 1; }
+check_saved 4
 echo "1 passed, 0 failed"

@@ -95,6 +95,15 @@ class GameFixture : public QObject {
     }
 
   protected:
+    // A fresh start of the game in the same folder, after files were planted there;
+    // the pictures are the folder's own, not the marked ones.
+    void Restart() {
+        form.reset();
+        form = std::make_unique<frmPoker>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+
     static int Status() { return basPokerProc::intGameStatus; }
     static QColor ForeColor(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
     static QColor BackColor(const QWidget* w) { return w->palette().color(QPalette::Window); }

@@ -121,11 +121,13 @@ class TestDoubleHighLow : public GameFixture {
         QStringList results;
         QList<QColor> tables;
         QColor bonusRow;
+        QString bonusMessage;
         onPause = [&](int ms) {
             results << form->lblResult->text();
             tables << BackColor(form.get());
             if (ms == 1000 && hand >= 0) {
                 bonusRow = BackColor(form->lbl1Win[static_cast<std::size_t>(hand)]);
+                bonusMessage = form->lblMsg->text();
             }
         };
         for (int guess = 0; guess < 4; ++guess) {
@@ -148,7 +150,10 @@ class TestDoubleHighLow : public GameFixture {
             QVERIFY(results.contains(
                 QString::fromStdString(basPokerProc::HandName(std::int16_t(hand)))));
             QCOMPARE(bonusRow, tablecolor::kRed);
+            QCOMPARE(bonusMessage, kSelectHighLow); // the last guess won like any other
         }
+        QCOMPARE(ForeColor(form->lblHold[0]), tablecolor::kDimOlive);
+        QCOMPARE(ForeColor(form->lblHold[4]), tablecolor::kDimOlive);
         QCOMPARE(form->lbl1Win[0]->text(), QString("500")); // the pay table is back
     }
 

@@ -1,6 +1,9 @@
 #include "GameFixture.h"
 
+#include "platform/QuitSignals.h"
+
 #include <QtTest>
+#include <csignal>
 #include <limits>
 
 // The coin accounting and the keyboard: payouts, limits, keys, and the payout counted
@@ -50,6 +53,9 @@ class TestGameCoins : public GameFixture {
         QTest::newRow("totals up to it")
             << 50 << 99999998 << 99999990 << 9 << "58 99999999 99999999";
         QTest::newRow("totals restart past it") << 50 << 99999999 << 99999995 << 9 << "58 0 0";
+        // The bet is taken wide: at the bottom of 32 bits it must not wrap to a fortune.
+        QTest::newRow("balance at the 32-bit bottom")
+            << std::numeric_limits<std::int32_t>::min() << 0 << 0 << 0 << "-2147483648 1 0";
     }
 
     // One coin bet with 1 BET, then a payout: balance, coins bet and coins paid.
@@ -127,24 +133,31 @@ class TestGameCoins : public GameFixture {
         QCOMPARE(form->lngWager, 1);
     }
 
-    // Closing mid-count would save the game with its payout missing; once it is
-    // credited, Esc saves every coin.
-    void escapeWaitsForThePayoutAndSavesTheCoins() {
+    // A close asked for mid-count (Esc, or the quit signal of a shutdown or a logout)
+    // waits until the payout is credited, then closes and saves every coin.
+    void closeDuringThePayoutWaitsForIt_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("Esc") << 0;
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+    }
+
+    void closeDuringThePayoutWaitsForIt() {
+        QFETCH(int, signal);
+        platform::CloseOnQuitSignals(*form);
         Press(Qt::Key_D);
         OfferWin(30);
-        bool pressed = false;
+        bool asked = false;
         onEvents = [&] {
-            if (form->blnPaying && !pressed) {
-                pressed = true;
-                Press(Qt::Key_Escape);
+            if (form->blnPaying && !asked) {
+                asked = true;
+                signal == 0 ? Press(Qt::Key_Escape) : void(::raise(signal));
             }
         };
         Click(form->cmdCollect);
-        QVERIFY(pressed);
-        QVERIFY(form->isVisible());
+        QVERIFY(asked);
         QCOMPARE(basIniProc::lngCoin, 79);
-        Press(Qt::Key_Escape);
-        QVERIFY(!form->isVisible());
+        QTRY_VERIFY(!form->isVisible());
         QCOMPARE(basIniProc::GetIni("COIN", "TOTAL"), std::string("79"));
         QCOMPARE(basIniProc::GetIni("COIN", "TOTAL_GET"), std::string("1"));
         QCOMPARE(basIniProc::GetIni("COIN", "TOTAL_PUT"), std::string("30"));

@@ -29,6 +29,7 @@ class TestSound : public QObject {
         soundfiles::WriteWav(folder.filePath("long.wav"), 15000, 0);
         soundfiles::WriteMidi(folder.filePath("long.mid"), 15000);
         soundfiles::WriteMidi(folder.filePath("other.MID"), 15000);
+        soundfiles::WriteWav(folder.filePath("huge.wav"), 0, 770000); // 13 minutes
         soundfiles::WriteBytes(folder.filePath("empty.wav"), {});
         soundfiles::WriteBytes(folder.filePath("noise.wav"), QByteArray(5000, '\x5A'));
         soundfiles::WriteBytes(folder.filePath("header.wav"),
@@ -40,7 +41,7 @@ class TestSound : public QObject {
         soundfiles::WriteWav(folder.filePath("sound/long.wav"), 15000, 0);
         soundfiles::WriteWav(folder.filePath("sound/in folder/long.wav"), 15000, 0);
         soundfiles::WriteMidi(folder.filePath("sound/long.mid"), 15000);
-        basIniProc::strAppPath = folder.path().toStdString() + "/";
+        platform::SetProgramFolder(folder.path().toStdString());
     }
 
     void cleanup() {
@@ -137,6 +138,7 @@ class TestSound : public QObject {
         QTest::newRow("header without data") << "header.wav";
         QTest::newRow("broken midi") << "noise.mid";
         QTest::newRow("folder") << "folder.wav";
+        QTest::newRow("over 64 MiB") << "huge.wav";
         QTest::newRow("empty value opens the folder itself") << "";
         QTest::newRow("missing folder") << "absent/CARD.wav";
         QTest::newRow("never opened") << QString();
@@ -177,6 +179,7 @@ class TestSound : public QObject {
             ini += QByteArray(alias) + "=" + value.toUtf8() + "\r\n";
         }
         soundfiles::WriteBytes(folder.filePath("Poker.ini"), ini);
+        basIniProc::InitIniFile(); // the game reads the file once per start
         basEffect::SoundOpenAll();
         for (const char* alias : basEffect::kGameAliases) {
             basEffect::SoundPlayIfStopped(alias);
@@ -191,7 +194,7 @@ class TestSound : public QObject {
         QVERIFY(game.isValid());
         platform::SetProgramFolder(game.path().toStdString());
         basIniProc::InitIniFile();
-        platform::SetProgramFolder("");
+        platform::SetProgramFolder(folder.path().toStdString());
         const QDir built(VESK_ASSET_FOLDER "/sound");
         for (const QString& wav : built.entryList({"*.wav"}, QDir::Files)) {
             QVERIFY(QFile::copy(built.filePath(wav), game.filePath("sound/" + wav)));
@@ -207,7 +210,19 @@ class TestSound : public QObject {
             }
             QVERIFY2(heard, alias);
         }
-        basIniProc::strAppPath = folder.path().toStdString() + "/";
+    }
+
+    // A backslash is an ordinary character of the folder's own name; only in the
+    // stored file name does it separate folders.
+    void programFolderNamedWithABackslashIsFound() {
+        QVERIFY(QDir(folder.path()).mkpath("game\\1/sound"));
+        soundfiles::WriteWav(folder.filePath("game\\1/sound/long.wav"), 15000, 0);
+        platform::SetProgramFolder(folder.filePath("game\\1").toStdString());
+        basIniProc::InitIniFile();
+        basEffect::SoundOpen(basIniProc::strAppPath + "sound\\long.wav", "CARD");
+        basEffect::SoundPlay("CARD");
+        QVERIFY(Playing("CARD"));
+        platform::SetProgramFolder(folder.path().toStdString());
     }
 
     // One attempt per session: ten sounds on a machine without sound must not

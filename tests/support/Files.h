@@ -2,9 +2,16 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <csignal>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // Whole files as bytes, and names in a test case's own temporary folder.
 namespace testsupport {
@@ -23,7 +30,56 @@ inline std::string InFolder(const QTemporaryDir& dir, const std::string& name) {
 }
 
 inline QStringList FileNames(const QTemporaryDir& dir) {
-    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    return QDir(dir.path())
+        .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+}
+
+// Puts something that is no ordinary file of a sane size at `path`: a "folder", a
+// "pipe" without a writer, a "device" without end (a link to /dev/zero), or an
+// "over-size" file far beyond any limit of the game, starting with `start`.
+inline void MakeHostile(const std::string& path, const QString& kind,
+                        const std::string& start = "") {
+    if (kind == "folder") {
+        std::filesystem::create_directory(path);
+    } else if (kind == "pipe") {
+        mkfifo(path.c_str(), 0666);
+    } else if (kind == "device") {
+        std::filesystem::create_symlink("/dev/zero", path);
+    } else {
+        WriteBytes(path, start);
+        std::filesystem::resize_file(path, 65 * 1024 * 1024); // sparse: no disk used
+    }
+}
+
+// Runs fn with the size of any file written capped at `bytes`, the way a full disk
+// stops a write; the limit binds root too, where permission bits do not.
+inline bool WithFileSizeLimit(rlim_t bytes, const std::function<bool()>& fn) {
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = bytes;
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool result = fn();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+    return result;
+}
+
+// Runs fn where permission bits bind: as root, in a child process that becomes
+// the user "nobody" (the folders it touches must let others in).
+inline bool AsOrdinaryUser(const std::function<bool()>& fn) {
+    if (geteuid() != 0) {
+        return fn();
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        _exit(setgid(kNobody) == 0 && setuid(kNobody) == 0 && fn() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 } // namespace testsupport
