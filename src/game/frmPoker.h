@@ -118,6 +118,11 @@ class frmPoker : public QWidget {
     void cmdCollect_Click();
     void cmdHalf_Click();
 
+    // ---- Statistics screen (frmPoker_Stats.cpp) ----------------------------------
+    // Shows frmDataView modally; while an operation runs, the key waits for its end.
+    void ShowDataView();
+    bool blnDataViewWaiting = false;
+
     // ---- Pay table and double-up panel -------------------------------------------
     void ShowPayTable();
     void ShowBonusTable();

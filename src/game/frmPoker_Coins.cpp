@@ -233,7 +233,9 @@ void frmPoker::Form_KeyDown(int& KeyCode, int /*Shift*/) {
         PressIfEnabled(cmdDual, &frmPoker::cmdDual_Click);
         break;
     case 'Z': // the settings window has not been built yet
-    case 'X': // nor the statistics window
+        break;
+    case 'X':
+        ShowDataView();
         break;
     default:
         KeyCode = key;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program in an empty folder, played for a few games with the keys alone
-# (MAX BET, two holds, draw, COLLECT when a win is offered), then closed with Esc.
+# (MAX BET, two holds, draw, COLLECT when a win is offered), with a look at the
+# statistics screen after the first, then closed with Esc.
 # Every coin must be accounted for in Poker.ini: TOTAL = 50 - TOTAL_GET + TOTAL_PUT,
 # and the play log holds one record per finished game, the last with the balance.
 source "$(dirname "$0")/xgame.sh"
@@ -16,6 +17,34 @@ play_one_game() {
     sleep 3
     xgame_keys "$window" space
     sleep 5
+}
+
+# The program's visible windows other than the game window.
+other_windows() {
+    xdotool search --onlyvisible --pid "$XGAME_PID" 2>/dev/null | grep -vx "$1" || true
+}
+
+# X lays the statistics screen exactly over the game window; any key takes it away.
+view_statistics() {
+    local window=$1 screen=""
+    xgame_keys "$window" x
+    for _ in $(seq 50); do
+        screen=$(other_windows "$window" | head -n1)
+        [ -n "$screen" ] && break
+        sleep 0.1
+    done
+    [ -n "$screen" ] || { echo "X showed no statistics screen" >&2; return 1; }
+    [ "$(xdotool getwindowgeometry "$screen" | tail -n +2)" = \
+        "$(xdotool getwindowgeometry "$window" | tail -n +2)" ] ||
+        { echo "the statistics screen does not cover the game" >&2; return 1; }
+    sleep 1
+    xdotool key q
+    for _ in $(seq 50); do
+        [ -z "$(other_windows "$window")" ] && return 0
+        sleep 0.1
+    done
+    echo "a key did not close the statistics screen" >&2
+    return 1
 }
 
 # Esc is refused while a payout is still counted, so it is pressed until the
@@ -46,7 +75,9 @@ xgame_start_display
 xgame_make_folder "$1"
 xgame_start
 window=$(xgame_wait_window "VESK POKER")
-for _ in $(seq "$GAMES"); do
+play_one_game "$window"
+view_statistics "$window"
+for _ in $(seq $((GAMES - 1))); do
     play_one_game "$window"
 done
 quit_with_escape "$window"
