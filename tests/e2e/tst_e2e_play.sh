@@ -19,32 +19,21 @@ play_one_game() {
     sleep 5
 }
 
-# The program's visible windows other than the game window.
-other_windows() {
-    xdotool search --onlyvisible --pid "$XGAME_PID" 2>/dev/null | grep -vx "$1" || true
-}
+within_5s() { for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done; return 1; }
+geometry() { xdotool getwindowgeometry "$1" | tail -n +2; }
+other_window() { xdotool search --onlyvisible --pid "$XGAME_PID" | grep -vx "$window" | head -n1; }
+screen_shown() { [ -n "$(other_window)" ]; }
+screen_gone() { [ -z "$(other_window)" ]; }
 
 # X lays the statistics screen exactly over the game window; any key takes it away.
 view_statistics() {
-    local window=$1 screen=""
     xgame_keys "$window" x
-    for _ in $(seq 50); do
-        screen=$(other_windows "$window" | head -n1)
-        [ -n "$screen" ] && break
-        sleep 0.1
-    done
-    [ -n "$screen" ] || { echo "X showed no statistics screen" >&2; return 1; }
-    [ "$(xdotool getwindowgeometry "$screen" | tail -n +2)" = \
-        "$(xdotool getwindowgeometry "$window" | tail -n +2)" ] ||
+    within_5s screen_shown || { echo "X showed no statistics screen" >&2; return 1; }
+    [ "$(geometry "$(other_window)")" = "$(geometry "$window")" ] ||
         { echo "the statistics screen does not cover the game" >&2; return 1; }
     sleep 1
     xdotool key q
-    for _ in $(seq 50); do
-        [ -z "$(other_windows "$window")" ] && return 0
-        sleep 0.1
-    done
-    echo "a key did not close the statistics screen" >&2
-    return 1
+    within_5s screen_gone || { echo "a key did not close the statistics screen" >&2; return 1; }
 }
 
 # Esc is refused while a payout is still counted, so it is pressed until the
@@ -76,7 +65,7 @@ xgame_make_folder "$1"
 xgame_start
 window=$(xgame_wait_window "VESK POKER")
 play_one_game "$window"
-view_statistics "$window"
+view_statistics
 for _ in $(seq $((GAMES - 1))); do
     play_one_game "$window"
 done
