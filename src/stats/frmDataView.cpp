@@ -80,13 +80,13 @@ void frmDataView::CreateLabels() {
     }
     for (std::size_t i = 0; i < lblTitle.size(); ++i) {
         lblTitle[i] = AddLabel(kTitles[i], kRowPoints, Qt::AlignLeft, kRowWidth, kRowHeight);
-        lblData[i] = AddLabel("9999999999", kRowPoints, Qt::AlignRight, kRowWidth, kRowHeight);
+        lblData[i] = AddLabel({}, kRowPoints, Qt::AlignRight, kRowWidth, kRowHeight);
     }
     for (std::size_t i = 0; i < lblWinName.size(); ++i) {
         const QString name =
             QString::fromStdString(basPokerProc::HandName(static_cast<std::int16_t>(i)));
         lblWinName[i] = AddLabel(name, kRowPoints, Qt::AlignLeft, kRowWidth, kRowHeight);
-        lblWinData[i] = AddLabel("99999", kRowPoints, Qt::AlignRight, kRowWidth, kRowHeight);
+        lblWinData[i] = AddLabel({}, kRowPoints, Qt::AlignRight, kRowWidth, kRowHeight);
     }
     DimLabels();
 }

@@ -62,11 +62,13 @@ class frmDataView : public QDialog {
     void tmrVeskPoker_Timer();
 
     // ---- Operations --------------------------------------------------------------
+    // Returns once the label has arrived, or as soon as the screen has closed.
     void FlyTo(QLabel* item, int x, int y, const QColor& color);
     void DimLabels();
     void ScatterLabels();
     void ScatterTitle();
 
+    // Every way of closing passes here: a click, a key, or the toolkit's own.
     void done(int result) override;
 
   protected:
