@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
+#include <utility>
 
 using namespace tablecolor;
 
@@ -210,12 +212,37 @@ frmPoker::BusyScope::BusyScope(frmPoker& form, bool& flag)
     flag_ = true;
 }
 
-// Queued, so the handler that ends the operation finishes before the window closes.
+// Queued, so the handler that ends the operation finishes before what waited runs.
 frmPoker::BusyScope::~BusyScope() {
     flag_ = saved_;
-    if (form_.blnCloseWanted && !form_.Busy()) {
-        form_.blnCloseWanted = false;
-        QMetaObject::invokeMethod(&form_, &QWidget::close, Qt::QueuedConnection);
+    if (!form_.Busy() && (form_.blnCloseWanted || !form_.pendingActions.empty())) {
+        QMetaObject::invokeMethod(&form_, &frmPoker::RunPending, Qt::QueuedConnection);
+    }
+}
+
+void frmPoker::RunWhenIdle(void (frmPoker::*Action)()) {
+    if (!Busy()) {
+        (this->*Action)();
+    } else if (std::find(pendingActions.begin(), pendingActions.end(), Action) ==
+               pendingActions.end()) {
+        pendingActions.push_back(Action);
+    }
+}
+
+// A close that waited wins over the windows that waited: the player asked to leave.
+// An operation started before this came round queues it again when it ends.
+void frmPoker::RunPending() {
+    if (Busy()) {
+        return;
+    }
+    if (blnCloseWanted) {
+        blnCloseWanted = false;
+        pendingActions.clear();
+        close();
+        return;
+    }
+    for (const auto action : std::exchange(pendingActions, {})) {
+        (this->*action)();
     }
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class CoinGraphBox;
 class QLabel;
@@ -91,6 +92,7 @@ class frmPoker : public QWidget {
     // A close (Esc, the window's close box, a quit signal) that arrives while Busy()
     // waits for the operation to end, then closes: the game is saved whole.
     bool blnCloseWanted = false;
+    std::vector<void (frmPoker::*)()> pendingActions;
     // The save after the last game failed; the player is told once per run.
     bool blnSaveFailed = false;
     bool blnSaveFailTold = false;
@@ -126,9 +128,13 @@ class frmPoker : public QWidget {
     void cmdCollect_Click();
     void cmdHalf_Click();
 
-    // The key Z: the settings dialog over the table, waiting while cards are dealt
-    // or coins counted (frmPoker_Setting.cpp).
-    void ShowSettings();
+    // ---- Windows over the table (frmPoker_Setting.cpp, frmPoker_Stats.cpp) ------
+    void ShowSettings(); // Z: the settings dialog, announced on the result line
+    void ShowDataView(); // X: the statistics screen
+    // A modal window opened from inside a deal's or a count's event pass would hold
+    // it half done until closed: while Busy() the press is kept, and acted on once
+    // the operation has ended.
+    void RunWhenIdle(void (frmPoker::*Action)());
 
     // ---- Pay table and double-up panel -------------------------------------------
     void ShowPayTable();
@@ -205,6 +211,7 @@ class frmPoker : public QWidget {
     void PressIfEnabled(QPushButton* button, void (frmPoker::*handler)());
     void StopWinSounds();
     void TellSaveFailedOnce();
+    void RunPending();
     void BetAndDeal(QPushButton* button, int Mode);
 
     // ---- Double-up rounds --------------------------------------------------------

@@ -250,9 +250,10 @@ void frmPoker::Form_KeyDown(int& KeyCode, int /*Shift*/) {
         PressIfEnabled(cmdDual, &frmPoker::cmdDual_Click);
         break;
     case 'Z':
-        ShowSettings();
+        RunWhenIdle(&frmPoker::ShowSettings);
         break;
-    case 'X': // the statistics window has not been built yet
+    case 'X':
+        RunWhenIdle(&frmPoker::ShowDataView);
         break;
     default:
         KeyCode = key;

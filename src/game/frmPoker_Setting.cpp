@@ -17,12 +17,6 @@ void frmPoker::ShowSettings() {
     if (blnSetting) {
         return;
     }
-    // The key is taken up again once the deal or the count has ended: neither may
-    // be cut into, and the player's press is not lost.
-    if (Busy()) {
-        QMetaObject::invokeMethod(this, &frmPoker::ShowSettings, Qt::QueuedConnection);
-        return;
-    }
     blnSetting = true;
     const QFont resultFont = lblResult->font();
     lblResult->setFont(GameFont(kSettingLinePoints));

@@ -5,8 +5,9 @@
 # after one more a SIGKILL leaves no chance to save at all, and after a last one Esc
 # closes it. Each time the coins add up, TOTAL = 50 - TOTAL_GET + TOTAL_PUT, and
 # Poker.ini holds the balance of the play log's last record. Between the first two
-# games Z opens the settings dialog, whose speed is set to 100 with the keys alone;
-# the game plays on, and every later exit keeps the saved speed.
+# games Z opens the settings dialog, whose speed is set to 100 with the keys alone,
+# and X shows the statistics screen until a key; the game plays on, and every later
+# exit keeps the saved speed.
 source "$(dirname "$0")/xgame.sh"
 
 log_records() {
@@ -30,6 +31,23 @@ play_one_game() {
     done
     echo "the game never ended" >&2
     return 1
+}
+
+within_5s() { for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done; return 1; }
+geometry() { xdotool getwindowgeometry "$1" | tail -n +2; }
+other_window() { xdotool search --onlyvisible --pid "$XGAME_PID" | grep -vx "$window" | head -n1; }
+screen_shown() { [ -n "$(other_window)" ]; }
+screen_gone() { [ -z "$(other_window)" ]; }
+
+# X lays the statistics screen exactly over the game window; any key takes it away.
+view_statistics() {
+    xgame_keys "$window" x
+    within_5s screen_shown || { echo "X showed no statistics screen" >&2; return 1; }
+    [ "$(geometry "$(other_window)")" = "$(geometry "$window")" ] ||
+        { echo "the statistics screen does not cover the game" >&2; return 1; }
+    sleep 1
+    xdotool key q
+    within_5s screen_gone || { echo "a key did not close the statistics screen" >&2; return 1; }
 }
 
 # Tab to ETC_SET and press it, Tab to the speed box, pick "100", Tab to its
@@ -81,6 +99,7 @@ xgame_start
 window=$(xgame_wait_window "VESK POKER")
 play_one_game "$window"
 set_speed_in_dialog "$window"
+view_statistics
 play_one_game "$window"
 kill -TERM "$XGAME_PID"
 xgame_wait_exit || { echo "SIGTERM did not end the program cleanly" >&2; exit 1; }

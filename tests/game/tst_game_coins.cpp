@@ -92,7 +92,6 @@ class TestGameCoins : public GameFixture {
         QTest::newRow("waiting: Enter") << false << Qt::Key_Return;
         QTest::newRow("waiting: keypad Enter") << false << Qt::Key_Enter;
         QTest::newRow("waiting: G") << false << Qt::Key_G;
-        QTest::newRow("waiting: X") << false << Qt::Key_X;
         QTest::newRow("dealt: S") << true << Qt::Key_S;
         QTest::newRow("dealt: D") << true << Qt::Key_D;
         QTest::newRow("dealt: F") << true << Qt::Key_F;
