@@ -55,6 +55,7 @@ frmPoker::frmPoker(QWidget* parent) : QWidget(parent) {
         move(frame.topLeft());
     }
     qApp->installEventFilter(this);
+    platform::SetGameWindow(this);
     Form_Load();
     tmrMsg = new QTimer(this);
     connect(tmrMsg, &QTimer::timeout, this, &frmPoker::tmrMsg_Timer);
