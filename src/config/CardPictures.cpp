@@ -1,12 +1,15 @@
 #include "config/CardPictures.h"
 
+#include "config/PictureFile.h"
 #include "config/basIniProc.h"
 #include "config/frmWait.h"
 #include "platform/Events.h"
 #include "platform/ProgramFolder.h"
 
+#include <QFuture>
 #include <QLabel>
-#include <filesystem>
+#include <QtConcurrent/QtConcurrentRun>
+#include <utility>
 #include <vector>
 
 namespace basIniProc {
@@ -39,16 +42,13 @@ std::vector<PictureKey> PictureKeys() {
 // A missing file, the folder itself (an empty value) and a file that is no
 // picture all leave the card blank, as the player would expect of any of them.
 QImage LoadPicture(const std::string& value) {
-    const std::string path = platform::ToFilePath(strAppPath + "card" + value);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        return {};
-    }
-    return QImage(QString::fromStdString(path));
+    return ReadPictureFile(platform::ToFilePath(strAppPath + "card" + value));
 }
 
 } // namespace
 
+// The pictures decode on the worker threads, all at once; the window thread keeps
+// the bar, one blank for each picture as it arrives, in the order of the keys.
 void LoadCardPictures() {
     frmWait wait;
     wait.show();
@@ -56,8 +56,13 @@ void LoadCardPictures() {
     // Once, so the window is on screen before the first picture; the steps
     // then repaint only the bar.
     platform::DoEvents();
+    std::vector<std::pair<QImage*, QFuture<QImage>>> loading;
     for (const PictureKey& picture : PictureKeys()) {
-        *picture.slot = LoadPicture(GetIni("CARD", picture.key));
+        loading.emplace_back(picture.slot,
+                             QtConcurrent::run(LoadPicture, GetIni("CARD", picture.key)));
+    }
+    for (auto& [slot, picture] : loading) {
+        *slot = picture.result();
         wait.lblWaitBar->setText(wait.lblWaitBar->text() + ' ');
         wait.lblWaitBar->repaint();
     }

@@ -5,6 +5,7 @@
 #include "platform/GameFont.h"
 #include "platform/QtPlatform.h"
 #include "rules/basPokerProc.h"
+#include "sound/basEffect.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -203,6 +204,22 @@ void frmPoker::closeEvent(QCloseEvent* event) {
     }
     Form_Unload();
     event->accept();
+}
+
+// Opening the audio device and decoding the sounds would hold the table back, so
+// they come once it is first on screen. A sound asked for before then is not
+// heard, as if its file had failed to open; a window closed by then (Esc at once)
+// opens none, so nothing is left open after SoundCloseAll.
+void frmPoker::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!blnSoundsAsked) {
+        blnSoundsAsked = true;
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible()) {
+                basEffect::SoundOpenAll();
+            }
+        });
+    }
 }
 
 void frmPoker::resizeEvent(QResizeEvent* event) {

@@ -149,9 +149,12 @@ class frmPoker : public QWidget {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    bool blnSoundsAsked = false;
+
     void CreatePayTable();
     void CreateDoublePanel();
     void CreateTable();

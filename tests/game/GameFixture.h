@@ -79,6 +79,7 @@ class GameFixture : public QObject {
         MarkPictures();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QTRY_VERIFY(sounds.contains("SoundOpenAll "));
         ClearRecords();
     }
 
