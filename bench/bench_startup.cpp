@@ -1,10 +1,10 @@
-// Start-up to the first painted game window, against a bare window of the same size
-// started the same way. Run without arguments: it starts itself as a child for
-// each measurement, alternating the two, and prints the medians, their ratio, the
-// game's start-up split by phase, and the CPU the idle game takes.
-// The clock starts when the child process is started; the assets are copied into
-// the child's program folder before that. Without a display the children run on
-// the offscreen platform; bash bench/under_xvfb.sh runs it on a private X server.
+// Start-up to the first painted game window, against a bare Qt window of the same
+// size (bench_bare_window, which links Qt Widgets alone). Run without arguments: it
+// starts itself as the game child and the bare window for each measurement in turn, and prints the
+// medians, their ratio, the game's start-up split by phase, and the CPU the idle game takes. The
+// clock starts when the child process is started; the assets are copied into the child's program
+// folder before that. Without a display the children run on the offscreen platform; bash
+// bench/under_xvfb.sh runs it on a private X server.
 
 #include "BenchAssets.h"
 #include "game/frmPoker.h"
@@ -20,7 +20,6 @@
 #include <chrono>
 #include <cstdio>
 #include <map>
-#include <memory>
 #include <sys/resource.h>
 #include <vector>
 
@@ -66,7 +65,6 @@ void MeasureIdle() {
 // which a zero timer guarantees), and the first paint of the window under test.
 class StartupWatch : public QObject {
   public:
-    explicit StartupWatch(bool game) : game_(game) {}
     QWidget* window = nullptr;
 
     void SoundsOpening() {
@@ -89,45 +87,32 @@ class StartupWatch : public QObject {
         } else if (watched == window && event->type() == QEvent::Paint && !painted_) {
             painted_ = true;
             Mark("paint");
-            if (game_) {
-                MeasureIdle();
-            } else {
-                QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
-            }
+            MeasureIdle();
         }
         return false;
     }
 
   private:
-    bool game_;
     bool soundsOpening_ = false;
     bool painted_ = false;
 };
 
-int Child(int argc, char* argv[], bool game) {
+int GameChild(int argc, char* argv[]) {
     Mark("main");
     QApplication app(argc, argv);
     Mark("qt");
     platform::InstallQtSeams();
-    StartupWatch watch(game);
+    StartupWatch watch;
     app.installEventFilter(&watch);
     basEffect::SetSoundObserver([&watch](const std::string& operation, const std::string&) {
         if (operation == "SoundOpenAll") {
             watch.SoundsOpening();
         }
     });
-    std::unique_ptr<QWidget> window;
-    if (game) {
-        platform::SetProgramFolder(argv[2]);
-        Mark("window");
-        window = std::make_unique<frmPoker>();
-    } else {
-        window = std::make_unique<QWidget>();
-        window->resize(platform::TwipsToPixels(11880), platform::TwipsToPixels(8565));
-    }
-    watch.window = window.get();
-    Mark("show");
-    window->show();
+    platform::SetProgramFolder(argv[2]);
+    frmPoker window;
+    watch.window = &window;
+    window.show();
     const int status = QApplication::exec();
     std::fflush(stdout);
     basEffect::SetSoundObserver(nullptr);
@@ -219,12 +204,13 @@ int Driver(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     const QString self = QCoreApplication::applicationFilePath();
+    const QString bareWindow = QCoreApplication::applicationDirPath() + "/bench_bare_window";
     std::vector<Run> bare;
     std::vector<Run> game;
-    RunChild(self, {"--bare"}); // warms the file cache for both
+    RunChild(bareWindow, {}); // warms the file cache for both
     RunGame(self);
     for (int run = 0; run < kRuns; ++run) {
-        bare.push_back(RunChild(self, {"--bare"}));
+        bare.push_back(RunChild(bareWindow, {}));
         game.push_back(RunGame(self));
     }
     const auto paints = [](const std::vector<Run>& runs) {
@@ -251,9 +237,8 @@ int Driver(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const std::string mode = argc > 1 ? argv[1] : "";
-    if (mode == "--bare" || (mode == "--game" && argc > 2)) {
-        return Child(argc, argv, mode == "--game");
+    if (argc > 2 && std::string(argv[1]) == "--game") {
+        return GameChild(argc, argv);
     }
     return Driver(argc, argv);
 }
