@@ -1,3 +1,5 @@
+#include "config/CardPictures.h"
+#include "config/basIniProc.h"
 #include "game/frmPoker.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtPlatform.h"
@@ -6,6 +8,11 @@
 #include <QIcon>
 
 int main(int argc, char* argv[]) {
+    // The card pictures decode on worker threads while the toolkit starts and the
+    // game window makes its controls; the window's load then only collects them
+    // behind the wait window. InitIniFile is repeated there and then finds all made.
+    basIniProc::InitIniFile();
+    basIniProc::StartCardPictures();
     QApplication app(argc, argv);
     platform::InstallQtSeams();
     QApplication::setWindowIcon(

@@ -39,33 +39,42 @@ std::vector<PictureKey> PictureKeys() {
     return keys;
 }
 
-// A missing file, the folder itself (an empty value) and a file that is no
-// picture all leave the card blank, as the player would expect of any of them.
-QImage LoadPicture(const std::string& value) {
-    return ReadPictureFile(platform::ToFilePath(strAppPath + "card" + value));
+// The pictures on their way, each with the slot it fills, in the order of the keys.
+std::vector<std::pair<QImage*, QFuture<QImage>>>& Loading() {
+    static std::vector<std::pair<QImage*, QFuture<QImage>>> loading;
+    return loading;
 }
 
 } // namespace
 
-// The pictures decode on the worker threads, all at once; the window thread keeps
-// the bar, one blank for each picture as it arrives, in the order of the keys.
+// A missing file, the folder itself (an empty value) and a file that is no
+// picture all leave the card blank, as the player would expect of any of them.
+void StartCardPictures() {
+    Loading().clear();
+    for (const PictureKey& picture : PictureKeys()) {
+        const std::string path = strAppPath + "card" + GetIni("CARD", picture.key);
+        Loading().emplace_back(picture.slot,
+                               QtConcurrent::run(ReadPictureFile, platform::ToFilePath(path)));
+    }
+}
+
+// The window thread keeps the bar, one blank for each picture as it arrives.
 void LoadCardPictures() {
+    if (Loading().empty()) {
+        StartCardPictures();
+    }
     frmWait wait;
     wait.show();
     wait.lblWaitBar->setText("");
     // Once, so the window is on screen before the first picture; the steps
     // then repaint only the bar.
     platform::DoEvents();
-    std::vector<std::pair<QImage*, QFuture<QImage>>> loading;
-    for (const PictureKey& picture : PictureKeys()) {
-        loading.emplace_back(picture.slot,
-                             QtConcurrent::run(LoadPicture, GetIni("CARD", picture.key)));
-    }
-    for (auto& [slot, picture] : loading) {
+    for (auto& [slot, picture] : Loading()) {
         *slot = picture.result();
         wait.lblWaitBar->setText(wait.lblWaitBar->text() + ' ');
         wait.lblWaitBar->repaint();
     }
+    Loading().clear();
 }
 
 } // namespace basIniProc
