@@ -10,7 +10,7 @@
 namespace basIniProc {
 
 inline constexpr qint64 kMaxPictureBytes = 64LL * 1024 * 1024;
-inline constexpr qint64 kMaxPicturePixels = 4096LL * 4096;
+inline constexpr qint64 kMaxPicturePixels = 2048LL * 2048;
 inline const QSize kLargestCard(768, 1024);
 
 // The path is taken as the bytes the profile holds, never re-encoded, so a name
