@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <map>
 #include <sys/resource.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -103,10 +104,10 @@ class StartupWatch : public QObject {
 int GameChild(int argc, char* argv[]) {
     Mark("main");
     platform::SetProgramFolder(argv[2]);
-    basIniProc::InitIniFile();
-    basIniProc::StartCardPictures();
     QApplication app(argc, argv);
     Mark("qt");
+    basIniProc::InitIniFile();
+    basIniProc::StartCardPictures();
     platform::InstallQtSeams();
     StartupWatch watch;
     app.installEventFilter(&watch);
@@ -148,6 +149,10 @@ Run RunChild(const QString& program, const QStringList& arguments) {
     child.start(program, arguments);
     child.waitForFinished(60000);
     Run run;
+    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+        std::printf("a child failed: %s\n", child.readAllStandardError().right(300).constData());
+        return run;
+    }
     for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
         const QList<QByteArray> words = line.trimmed().split(' ');
         if (words.size() == 3 && words[0] == "mark") {
@@ -212,9 +217,23 @@ int Driver(int argc, char* argv[]) {
     CopyAssets(folder.path().toStdString());
     const QStringList gameArguments{"--game", folder.path()};
     RunChild(self, gameArguments);
+    int failed = 0;
+    const auto keep = [&failed](std::vector<Run>& runs, Run run) {
+        if (run.at.contains("main") && run.at.contains("paint")) {
+            runs.push_back(std::move(run));
+        } else {
+            ++failed;
+        }
+    };
     for (int run = 0; run < kRuns; ++run) {
-        bare.push_back(RunChild(bareWindow, {}));
-        game.push_back(RunChild(self, gameArguments));
+        keep(bare, RunChild(bareWindow, {}));
+        keep(game, RunChild(self, gameArguments));
+    }
+    if (failed > 0 || game.empty() || bare.empty()) {
+        std::printf("%d runs failed\n", failed);
+    }
+    if (game.empty() || bare.empty()) {
+        return 1;
     }
     const auto paints = [](const std::vector<Run>& runs) {
         std::vector<double> values;

@@ -8,12 +8,13 @@
 #include <QIcon>
 
 int main(int argc, char* argv[]) {
-    // The card pictures decode on worker threads while the toolkit starts and the
-    // game window makes its controls; the window's load then only collects them
-    // behind the wait window. InitIniFile is repeated there and then finds all made.
+    QApplication app(argc, argv);
+    // The card pictures decode on worker threads while the game window makes its
+    // controls; the window's load then only collects them behind the wait window.
+    // InitIniFile is repeated there and then finds all made. Not before the
+    // application exists: the picture readers look up their plugins through it.
     basIniProc::InitIniFile();
     basIniProc::StartCardPictures();
-    QApplication app(argc, argv);
     platform::InstallQtSeams();
     QApplication::setWindowIcon(
         QIcon(QString::fromStdString(platform::ProgramFolder() + "vesk_poker.png")));
