@@ -10,6 +10,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/QtPlatform.h"
 #include "rules/basPokerProc.h"
+#include "sound/basEffect.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -52,8 +53,16 @@ int main(int argc, char* argv[]) {
     QTemporaryDir folder;
     platform::SetProgramFolder(folder.path().toStdString());
     frmPoker form;
+    // The sounds open after the window's first paint; the count starts once they have.
+    bool soundsOpen = false;
+    basEffect::SetSoundObserver([&soundsOpen](const std::string& operation, const std::string&) {
+        soundsOpen = soundsOpen || operation == "SoundOpenAll";
+    });
     form.show();
-    QApplication::processEvents();
+    while (!soundsOpen) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    basEffect::SetSoundObserver(nullptr);
     basIniProc::intGameSpeed = kSpeed;
 
     long long askedMs = 0;
