@@ -8,7 +8,10 @@
 
 #include <QFuture>
 #include <QLabel>
+#include <QThread>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -39,6 +42,19 @@ std::vector<PictureKey> PictureKeys() {
     return keys;
 }
 
+// One core is left to the window thread, which makes the game window's controls
+// while the pictures decode; a picture not started when the window thread comes
+// to collect it is decoded there.
+class PicturePool : public QThreadPool {
+  public:
+    PicturePool() { setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1)); }
+};
+
+QThreadPool* Pool() {
+    static PicturePool pool;
+    return &pool;
+}
+
 // The pictures on their way, each with the slot it fills, in the order of the keys.
 std::vector<std::pair<QImage*, QFuture<QImage>>>& Loading() {
     static std::vector<std::pair<QImage*, QFuture<QImage>>> loading;
@@ -53,8 +69,8 @@ void StartCardPictures() {
     Loading().clear();
     for (const PictureKey& picture : PictureKeys()) {
         const std::string path = strAppPath + "card" + GetIni("CARD", picture.key);
-        Loading().emplace_back(picture.slot,
-                               QtConcurrent::run(ReadPictureFile, platform::ToFilePath(path)));
+        Loading().emplace_back(
+            picture.slot, QtConcurrent::run(Pool(), ReadPictureFile, platform::ToFilePath(path)));
     }
 }
 
