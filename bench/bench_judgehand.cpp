@@ -8,8 +8,12 @@
 
 namespace {
 
-std::string SuitOf(int index) { return index == 52 ? "9" : std::to_string(index / 13 + 1); }
-std::string RankOf(int index) { return index == 52 ? "99" : std::to_string(index % 13); }
+std::string SuitOf(int index) {
+    return index == 52 ? "9" : std::to_string(index / 13 + 1);
+}
+std::string RankOf(int index) {
+    return index == 52 ? "99" : std::to_string(index % 13);
+}
 
 } // namespace
 

@@ -1,12 +1,18 @@
 #include "config/CardPictures.h"
 
+#include "config/PictureFile.h"
 #include "config/basIniProc.h"
 #include "config/frmWait.h"
 #include "platform/Events.h"
 #include "platform/ProgramFolder.h"
 
+#include <QFuture>
 #include <QLabel>
-#include <filesystem>
+#include <QThread>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace basIniProc {
@@ -36,31 +42,55 @@ std::vector<PictureKey> PictureKeys() {
     return keys;
 }
 
-// A missing file, the folder itself (an empty value) and a file that is no
-// picture all leave the card blank, as the player would expect of any of them.
-QImage LoadPicture(const std::string& value) {
-    const std::string path = platform::ToFilePath(strAppPath + "card" + value);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        return {};
-    }
-    return QImage(QString::fromStdString(path));
+// One core is left to the window thread, which makes the game window's controls
+// while the pictures decode; a picture not started when the window thread comes
+// to collect it is decoded there.
+class PicturePool : public QThreadPool {
+  public:
+    PicturePool() { setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1)); }
+};
+
+QThreadPool* Pool() {
+    static PicturePool pool;
+    return &pool;
+}
+
+// The pictures on their way, each with the slot it fills, in the order of the keys.
+std::vector<std::pair<QImage*, QFuture<QImage>>>& Loading() {
+    static std::vector<std::pair<QImage*, QFuture<QImage>>> loading;
+    return loading;
 }
 
 } // namespace
 
+// A missing file, the folder itself (an empty value) and a file that is no
+// picture all leave the card blank, as the player would expect of any of them.
+void StartCardPictures() {
+    Loading().clear();
+    for (const PictureKey& picture : PictureKeys()) {
+        const std::string path = strAppPath + "card" + GetIni("CARD", picture.key);
+        Loading().emplace_back(
+            picture.slot, QtConcurrent::run(Pool(), ReadPictureFile, platform::ToFilePath(path)));
+    }
+}
+
+// The window thread keeps the bar, one blank for each picture as it arrives.
 void LoadCardPictures() {
+    if (Loading().empty()) {
+        StartCardPictures();
+    }
     frmWait wait;
     wait.show();
     wait.lblWaitBar->setText("");
     // Once, so the window is on screen before the first picture; the steps
     // then repaint only the bar.
     platform::DoEvents();
-    for (const PictureKey& picture : PictureKeys()) {
-        *picture.slot = LoadPicture(GetIni("CARD", picture.key));
+    for (auto& [slot, picture] : Loading()) {
+        *slot = picture.result();
         wait.lblWaitBar->setText(wait.lblWaitBar->text() + ' ');
         wait.lblWaitBar->repaint();
     }
+    Loading().clear();
 }
 
 } // namespace basIniProc

@@ -14,6 +14,10 @@ inline std::array<QImage, 13> picDiamond;
 inline std::array<QImage, 13> picHeart;
 inline std::array<QImage, 13> picSpade;
 
+// Reads the stored names (after InitIniFile) and starts decoding the pictures on
+// worker threads, so that the start-up goes on meanwhile; LoadCardPictures then
+// shows the wait window and collects them. Without a start it starts them itself.
+void StartCardPictures();
 void LoadCardPictures();
 
 } // namespace basIniProc

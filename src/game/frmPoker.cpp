@@ -5,6 +5,7 @@
 #include "platform/GameFont.h"
 #include "platform/QtPlatform.h"
 #include "rules/basPokerProc.h"
+#include "sound/basEffect.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -57,6 +58,7 @@ frmPoker::frmPoker(QWidget* parent) : QWidget(parent) {
         move(frame.topLeft());
     }
     qApp->installEventFilter(this);
+    platform::SetGameWindow(this);
     Form_Load();
     tmrMsg = new QTimer(this);
     connect(tmrMsg, &QTimer::timeout, this, &frmPoker::tmrMsg_Timer);
@@ -243,6 +245,22 @@ void frmPoker::RunPending() {
     }
     for (const auto action : std::exchange(pendingActions, {})) {
         (this->*action)();
+    }
+}
+
+// Opening the audio device and decoding the sounds would hold the table back, so
+// they come once it is first on screen. A sound asked for before then is not
+// heard, as if its file had failed to open; a window closed by then (Esc at once)
+// opens none, so nothing is left open after SoundCloseAll.
+void frmPoker::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!blnSoundsAsked) {
+        blnSoundsAsked = true;
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible()) {
+                basEffect::SoundOpenAll();
+            }
+        });
     }
 }
 

@@ -167,6 +167,7 @@ class frmPoker : public QWidget {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
@@ -184,6 +185,7 @@ class frmPoker : public QWidget {
         bool& flag_;
         bool saved_;
     };
+    bool blnSoundsAsked = false;
 
     void CreatePayTable();
     void CreateDoublePanel();

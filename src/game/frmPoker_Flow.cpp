@@ -47,7 +47,7 @@ void frmPoker::Form_Load() {
     basIniProc::InitIniFile();
     basIniProc::LoadCardPictures();
     basIniProc::LoadCoinData();
-    basEffect::SoundOpenAll();
+    // SoundOpenAll follows the first paint (paintEvent).
     basIniProc::LoadGameSpeed();
     basIniProc::LoadBackColor();
     SetTableColor(basIniProc::lngBackColor);

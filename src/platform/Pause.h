@@ -7,7 +7,8 @@
 namespace platform {
 
 // Blocks the window thread for ms milliseconds. Input is not handled meanwhile,
-// but what was set just before is painted first.
+// but what was set just before is painted first. The real pause keeps a beat:
+// one that follows another at once is counted from where that one ended.
 void Pause(int ms);
 
 using PauseHook = std::function<void(int ms)>;

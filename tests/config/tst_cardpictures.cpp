@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QtTest>
 #include <filesystem>
+#include <sys/stat.h>
 
 using testsupport::InFolder;
 using testsupport::WriteBytes;
@@ -149,6 +150,45 @@ class TestCardPictures : public QObject {
         basIniProc::LoadCardPictures();
         QCOMPARE(basIniProc::picHeart[4].size(), size);
         QCOMPARE(basIniProc::picHeart[4].isNull(), size.isEmpty());
+    }
+
+    // Faults caught: a pipe or device that blocks or floods the start, a huge file
+    // read whole, a huge picture decoded at full size, and a stored name that is not
+    // UTF-8 re-encoded on the way to the file.
+    void namedFilesAreReadSafely_data() {
+        Columns<QString, QSize>("kind", "size");
+        const QSize empty(0, 0);
+        QTest::newRow("pipe") << "pipe" << empty;
+        QTest::newRow("device") << "device" << empty;
+        QTest::newRow("file over 64 MiB") << "sparse" << empty;
+        QTest::newRow("picture over 4 megapixels") << "2100x2100" << empty;
+        QTest::newRow("picture over the largest card") << "1600x2000" << QSize(768, 960);
+        QTest::newRow("name not UTF-8") << "latin1" << QSize(20, 30);
+    }
+
+    void namedFilesAreReadSafely() {
+        QFETCH(QString, kind);
+        const std::string name = kind == "latin1" ? "f\xe9.bmp" : "face.bmp";
+        const std::string path = Card(name);
+        const QStringList size = kind.split('x');
+        if (kind == "pipe") {
+            QCOMPARE(mkfifo(path.c_str(), 0600), 0);
+        } else if (kind == "device") {
+            std::filesystem::create_symlink("/dev/zero", path);
+        } else if (kind == "sparse") {
+            WriteBytes(path, "BM");
+            std::filesystem::resize_file(path, 65 * 1024 * 1024);
+        } else if (size.size() == 2) {
+            QImage picture(size[0].toInt(), size[1].toInt(), QImage::Format_Mono);
+            picture.fill(0);
+            QVERIFY(picture.save(QString::fromStdString(path), "BMP"));
+        } else {
+            SavePicture(Card("plain.bmp"), Qt::green);
+            std::filesystem::rename(Card("plain.bmp"), path);
+        }
+        basIniProc::WriteIni("CARD", "URA", "\\" + name);
+        basIniProc::LoadCardPictures();
+        QTEST(basIniProc::picBack.size(), "size");
     }
 
     void fileThatIsNoPictureLeavesTheSlotNull_data() {

@@ -79,6 +79,7 @@ class GameFixture : public QObject {
         MarkPictures();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QTRY_VERIFY(sounds.contains("SoundOpenAll "));
         ClearRecords();
     }
 
@@ -99,9 +100,11 @@ class GameFixture : public QObject {
     // the pictures are the folder's own, not the marked ones.
     void Restart() {
         form.reset();
+        sounds.clear();
         form = std::make_unique<frmPoker>();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QTRY_VERIFY(sounds.contains("SoundOpenAll "));
     }
 
     static int Status() { return basPokerProc::intGameStatus; }

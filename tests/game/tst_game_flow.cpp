@@ -1,11 +1,27 @@
 #include "GameFixture.h"
 
+#include "platform/QtPlatform.h"
+
 #include <QTimer>
 #include <QtTest>
 
 // Whole games through the real buttons, labels, card images and keys.
 const QString kGameOver = "ＧＡＭＥ　ＯＶＥＲ";
 const QString kBetButtons = "MAX BET, 1 BET, REP BET";
+
+// The controls painted while it watches.
+class PaintLog : public QObject {
+  public:
+    QList<const QObject*> painted;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted << watched;
+        }
+        return false;
+    }
+};
 
 class TestGameFlow : public GameFixture {
     Q_OBJECT
@@ -35,6 +51,24 @@ class TestGameFlow : public GameFixture {
         }
         QVERIFY(form->lblWinCoinTitle->isHidden());
         QVERIFY(form->lblDblStyleName[0]->isHidden());
+    }
+
+    // Faults caught: a pause that sleeps with the new text unpainted, and one that
+    // repaints every window (what made each pause its length plus the painting).
+    void realPausePaintsOnlyWhatTheGameWindowJustSet() {
+        platform::InstallQtSeams();
+        QWidget other;
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        PaintLog log;
+        qApp->installEventFilter(&log);
+        form->lblMsg->setText("ＧＯＯＤ　ＬＵＣＫ");
+        other.update();
+        platform::Pause(1);
+        qApp->removeEventFilter(&log);
+        QCOMPARE(log.painted.count(form->lblMsg), 1);
+        QVERIFY(!log.painted.contains(&other));
+        QVERIFY(!log.painted.contains(form->lblWinName[0]));
     }
 
     void betPaths_data() {

@@ -108,7 +108,7 @@ class TestSettingKey : public GameFixture {
         QCOMPARE(BackColor(form.get()), QColor(0, 128, 0));
         Press(Qt::Key_Escape);
         QVERIFY(!form->isVisible());
-        form = std::make_unique<frmPoker>();
+        Restart();
         QCOMPARE(basIniProc::intGameSpeed, 100);
         QCOMPARE(BackColor(form.get()), QColor(10, 20, 30));
         QCOMPARE(basIniProc::picClub[4].pixelColor(1, 1), QColor(Qt::blue));
