@@ -76,27 +76,16 @@ int ReferenceHand(Hand cards) {
     return best;
 }
 
-// The 53 cards as the table holds them, written once: the loop below judges millions.
-const std::array<std::pair<std::string, std::string>, 53>& CardTexts() {
-    static const auto texts = [] {
-        std::array<std::pair<std::string, std::string>, 53> t;
-        for (int i = 0; i < 52; ++i) {
-            t[static_cast<std::size_t>(i)] = {std::to_string(i / 13 + 1), std::to_string(i % 13)};
+// Every hand of five from the 53 cards, each card once.
+template <typename Visit> void ForEachHand(Hand& hand, int from, std::size_t at, Visit& visit) {
+    for (int card = from; card < 53; ++card) {
+        hand[at] = card == 52 ? Card{9, 99} : Card{card / 13 + 1, card % 13};
+        if (at == 4) {
+            visit();
+        } else {
+            ForEachHand(hand, card + 1, at + 1, visit);
         }
-        t[52] = {"9", "99"};
-        return t;
-    }();
-    return texts;
-}
-
-int Judge(const std::array<int, 5>& indices) {
-    for (std::size_t i = 0; i < 5; ++i) {
-        const auto& [mark, no] = CardTexts()[static_cast<std::size_t>(indices[i])];
-        basPokerProc::strCardMark[i] = mark;
-        basPokerProc::strCardNo[i] = no;
     }
-    const std::string judged = basPokerProc::JudgeHand();
-    return judged.empty() ? kNone : std::stoi(judged);
 }
 
 } // namespace
@@ -108,34 +97,24 @@ class TestJudgeHand : public QObject {
     void everyHandMatchesTheDefinition() {
         int hands = 0;
         QString firstMismatch;
-        std::array<int, 5> i{};
-        for (i[0] = 0; i[0] < 53; ++i[0]) {
-            for (i[1] = i[0] + 1; i[1] < 53; ++i[1]) {
-                for (i[2] = i[1] + 1; i[2] < 53; ++i[2]) {
-                    for (i[3] = i[2] + 1; i[3] < 53; ++i[3]) {
-                        for (i[4] = i[3] + 1; i[4] < 53; ++i[4]) {
-                            Hand hand{};
-                            for (std::size_t k = 0; k < 5; ++k) {
-                                hand[k] = i[k] == 52 ? Card{9, 99} : Card{i[k] / 13 + 1, i[k] % 13};
-                            }
-                            const int judged = Judge(i);
-                            const int expected = ReferenceHand(hand);
-                            ++hands;
-                            if (judged != expected && firstMismatch.isEmpty()) {
-                                firstMismatch = QString("%1 %2 %3 %4 %5: judged %6, expected %7")
-                                                    .arg(i[0])
-                                                    .arg(i[1])
-                                                    .arg(i[2])
-                                                    .arg(i[3])
-                                                    .arg(i[4])
-                                                    .arg(judged)
-                                                    .arg(expected);
-                            }
-                        }
-                    }
-                }
+        Hand hand{};
+        auto judge = [&] {
+            ++hands;
+            for (std::size_t i = 0; i < 5; ++i) {
+                basPokerProc::strCardMark[i] = std::to_string(hand[i].suit);
+                basPokerProc::strCardNo[i] = std::to_string(hand[i].rank);
             }
-        }
+            const std::string judged = basPokerProc::JudgeHand();
+            const int code = judged.empty() ? kNone : std::stoi(judged);
+            const int expected = ReferenceHand(hand);
+            if (code != expected && firstMismatch.isEmpty()) {
+                for (const Card& c : hand) {
+                    firstMismatch += QString("%1/%2 ").arg(c.suit).arg(c.rank);
+                }
+                firstMismatch += QString("judged %1, expected %2").arg(code).arg(expected);
+            }
+        };
+        ForEachHand(hand, 0, 0, judge);
         QCOMPARE(hands, 2869685);
         QVERIFY2(firstMismatch.isEmpty(), qPrintable(firstMismatch));
     }
