@@ -262,38 +262,6 @@ class TestDoubleSequence : public GameFixture {
         QCOMPARE(form->intDoubleCount, std::int16_t{1});
         QCOMPARE(Heard("CARD"), 0);
     }
-
-    void inputDuringARoundChangesNothing_data() {
-        Columns<Qt::Key, int, Cards>("entry", "position", "cards");
-        QTest::newRow("STANDARD") << Qt::Key_K << 2 << kWinningRound;
-        QTest::newRow("RED/BLACK") << Qt::Key_H << 3 << kWinningRound;
-        QTest::newRow("HI/LOW") << Qt::Key_J << 4 << Cards{C(1, 6), C(2, 8)};
-    }
-
-    void inputDuringARoundChangesNothing() {
-        QFETCH(Qt::Key, entry);
-        QFETCH(int, position);
-        QFETCH(Cards, cards);
-        ReachOffer(kTwoPair);
-        int fired = 0;
-        onEvents = [&] {
-            if (form->blnDealing) {
-                ++fired;
-                PressEverything();
-            }
-        };
-        Deal(cards);
-        Press(entry);
-        QCOMPARE(Status(), 3);
-        Press(PositionKey(position));
-
-        QVERIFY(fired > 0);
-        QCOMPARE(State(),
-                 entry == Qt::Key_J ? "state 3, win 20, coins 40" : "state 2, win 20, coins 40");
-        QCOMPARE(form->lblLuckNo->text(), QString("2"));
-        QCOMPARE(form->lngPaid, 0);
-        QCOMPARE(TableCard(entry == Qt::Key_J ? 1 : position), Face(cards.back()));
-    }
 };
 
 QTEST_MAIN(TestDoubleSequence)
