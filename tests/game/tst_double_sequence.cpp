@@ -37,12 +37,6 @@ class TestDoubleSequence : public GameFixture {
         }
     }
 
-    void LoseRound() {
-        DealRound(Qt::Key_Return, kLosingDealer);
-        Pick(1, kFillers, kLosingPick);
-        QCOMPARE(Status(), 0);
-    }
-
     // Every position key and every click on a card, hold label or style entry.
     void PressEverything() {
         for (int position = 0; position < 5; ++position) {
@@ -57,44 +51,36 @@ class TestDoubleSequence : public GameFixture {
     }
 
   private slots:
-    void menuIsShownOncePerSequence() {
+    // The menu comes once per sequence; the panel counts the double-ups, a tie is not
+    // one, HALF DOUBLE sets half aside; the records keep the longest and largest.
+    void sequenceFromOneWin() {
+        const auto panel = [this] {
+            return Texts({form->lblWinCoinTitle, form->lblWinCoin, form->lblDoubleCollect,
+                          form->lblTryYourLuck, form->lblLuckNo});
+        };
+        const auto records = [] {
+            return std::pair(basIniProc::lngMaxDoubleCnt, basIniProc::lngMaxDoubleWin);
+        };
+        basIniProc::lngMaxDoubleCnt = 0;
+        basIniProc::lngMaxDoubleWin = 0;
         ReachOffer(kTwoPair);
         QVERIFY(MenuShown(*form));
         QCOMPARE(ForeColor(form->lblDblStyleName[3]), tablecolor::kSilver);
+        QCOMPARE(panel(), (QStringList{"TWO PAIR", "10", "10", "20", "1"}));
 
         DealRound(Qt::Key_K, kWinningDealer);
         QCOMPARE(ForeColor(form->lblDblStyleName[3]), tablecolor::kWhite);
         QVERIFY(form->lblSelectGame->isHidden());
         Pick(1, kFillers, kWinningPick);
-        QCOMPARE(Status(), 2);
         QVERIFY(form->lblDblStyleName[0]->isHidden());
-
+        QCOMPARE(panel(), (QStringList{"TWO PAIR", "10", "20", "40", "2"}));
         ClearRecords();
         for (int position = 0; position < 5; ++position) {
             Press(PositionKey(position));
             Click(form->lblDblStyleName[static_cast<std::size_t>(position)]);
         }
         QCOMPARE(State(), "state 2, win 20, coins 40");
-        QCOMPARE(basPokerProc::intDoubleStyle, basPokerProc::kStyleStandard);
         QVERIFY(sounds.empty());
-
-        LoseRound(); // Enter keeps STANDARD
-        QCOMPARE(form->lblHold[0]->text(), QString("DEALER"));
-
-        ReachOffer(kTwoPair); // a new sequence offers the menu again
-        QVERIFY(MenuShown(*form));
-    }
-
-    void panelFollowsTheSequence() {
-        const auto panel = [this] {
-            return Texts({form->lblWinCoinTitle, form->lblWinCoin, form->lblDoubleCollect,
-                          form->lblTryYourLuck, form->lblLuckNo});
-        };
-        ReachOffer(kTwoPair);
-        QCOMPARE(panel(), (QStringList{"TWO PAIR", "10", "10", "20", "1"}));
-
-        WinRounds(1);
-        QCOMPARE(panel(), (QStringList{"TWO PAIR", "10", "20", "40", "2"}));
 
         DealRound(Qt::Key_Return, C(1, 8));
         Deal({kFillers[0], kFillers[1], kFillers[2], C(2, 8), kWinningDealer});
@@ -108,85 +94,68 @@ class TestDoubleSequence : public GameFixture {
         QCOMPARE(form->lblWin->text(), QString("20"));
         Pick(1, kFillers, kLosingPick);
         QCOMPARE(State(), "state 0, win 0, coins 60");
+        QCOMPARE(records(), std::pair(2, 40));
+
+        ReachOffer(kTwoPair); // a new sequence offers the menu again
+        QVERIFY(MenuShown(*form));
+        WinRounds(1);
+        Press(Qt::Key_Space);
+        QCOMPARE(records(), std::pair(2, 40));
+        ReachOffer(kTwoPair);
+        WinRounds(3);
+        Press(Qt::Key_Space);
+        QCOMPARE(records(), std::pair(3, 80));
+        QCOMPARE(basPokerProc::intDoubleStyle, basPokerProc::kStyleStandard);
     }
 
+    // The stake is half the win, rounded halves to even, and what is set aside is
+    // paid however the round ends.
     void halfDoubleSetsHalfAside_data() {
-        Columns<int, Cards, Qt::Key, int, int, int>("wager", "hand", "start", "style", "stake",
-                                                    "aside");
-        QTest::newRow("1 is staked whole") << 1 << kTwoPair << Qt::Key_A << 3 << 1 << 0;
-        QTest::newRow("10 by STANDARD(1/2)") << 10 << kTwoPair << Qt::Key_L << 3 << 5 << 5;
-        QTest::newRow("15 by RED/BLACK(1/2)") << 5 << kStraight << Qt::Key_G << 1 << 8 << 8;
-        QTest::newRow("15 by HALF DOUBLE") << 5 << kStraight << Qt::Key_A << 3 << 8 << 8;
+        Columns<int, Cards, Qt::Key, int, Cards, int, int, int>("wager", "hand", "start", "style",
+                                                                "round", "stake", "aside", "paid");
+        const Cards lost{kLosingDealer, kFillers[0], kFillers[1], kFillers[2], kLosingPick};
+        const Cards joker{kJoker, C(1, 2), C(2, 3), C(3, 4), C(4, 5)};
+        QTest::newRow("1 is staked whole")
+            << 1 << kTwoPair << Qt::Key_A << 3 << lost << 1 << 0 << 0;
+        QTest::newRow("10 by STANDARD(1/2)")
+            << 10 << kTwoPair << Qt::Key_L << 3 << lost << 5 << 5 << 5;
+        QTest::newRow("15 by RED/BLACK(1/2)")
+            << 5 << kStraight << Qt::Key_G << 1 << lost << 8 << 8 << 8;
+        QTest::newRow("15 by HALF DOUBLE, won and collected")
+            << 5 << kStraight << Qt::Key_A << 3 << kWinningRound << 8 << 8 << 24;
+        QTest::newRow("dealer's joker") << 10 << kTwoPair << Qt::Key_A << 3 << joker << 5 << 5 << 5;
     }
 
     void halfDoubleSetsHalfAside() {
         QFETCH(int, wager);
         QFETCH(Cards, hand);
         QFETCH(Qt::Key, start);
+        QFETCH(Cards, round);
         QFETCH(int, stake);
         QFETCH(int, aside);
-        ReachOffer(hand, wager);
-        DealRound(start, kLosingDealer);
-
-        QCOMPARE(Status(), 3);
-        QTEST(int{basPokerProc::intDoubleStyle}, "style");
-        QCOMPARE(form->lngWin, stake);
-        QCOMPARE(form->lngPaid, aside);
-        QCOMPARE(
-            Texts({form->lblWin, form->lblDoubleCollect, form->lblTryYourLuck, form->lblLuckNo}),
-            (QStringList{QString::number(aside), QString::number(stake), QString::number(2 * stake),
-                         "1"}));
-
-        const std::int32_t coins = basIniProc::lngCoin;
-        Pick(2, kFillers, kLosingPick);
-        QCOMPARE(basIniProc::lngCoin, coins + aside);
-    }
-
-    void coinsSetAsideAreAlwaysPaid_data() {
-        Columns<Cards, int>("round", "paid");
-        QTest::newRow("dealer's joker") << Cards{kJoker, C(1, 2), C(2, 3), C(3, 4), C(4, 5)} << 5;
-        QTest::newRow("won, then collected") << kWinningRound << 5 + 10;
-    }
-
-    // The lost pick that pays them is in halfDoubleSetsHalfAside.
-    void coinsSetAsideAreAlwaysPaid() {
-        QFETCH(Cards, round);
         QFETCH(int, paid);
-        ReachOffer(kTwoPair);
+        ReachOffer(hand, wager);
         Deal(round);
-        Press(Qt::Key_A);
-        if (Status() == 3) {
+        Press(start);
+        QTEST(int{basPokerProc::intDoubleStyle}, "style");
+        if (round.front().suit != 9) {
+            QCOMPARE(State(), QString("state 3, win %1, coins %2").arg(stake).arg(50 - wager));
+            QCOMPARE(form->lngPaid, aside);
+            QCOMPARE(Texts({form->lblWin, form->lblDoubleCollect, form->lblTryYourLuck,
+                            form->lblLuckNo}),
+                     (QStringList{QString::number(aside), QString::number(stake),
+                                  QString::number(2 * stake), "1"}));
             Press(PositionKey(4));
         }
         if (Status() == 2) {
             Press(Qt::Key_Space);
         }
-        QCOMPARE(State(), QString("state 0, win 0, coins %1").arg(40 + paid));
+        QCOMPARE(State(), QString("state 0, win 0, coins %1").arg(50 - wager + paid));
         QCOMPARE(basIniProc::lngTotalPut, paid);
         QCOMPARE(Texts({form->lblPaid, form->lblWin}),
                  (QStringList{QString::number(paid), QString::number(paid)}));
         QCOMPARE(form->lngPaid, 0);
-        QCOMPARE(form->lngLastWager, 10);
-    }
-
-    void recordsKeepTheLongestAndLargest() {
-        basIniProc::lngMaxDoubleCnt = 0;
-        basIniProc::lngMaxDoubleWin = 0;
-        const auto sequence = [this](int wins, bool collect) {
-            ReachOffer(kTwoPair);
-            WinRounds(wins);
-            if (collect) {
-                Press(Qt::Key_Space);
-            } else {
-                LoseRound();
-            }
-            return std::pair{basIniProc::lngMaxDoubleCnt, basIniProc::lngMaxDoubleWin};
-        };
-        QCOMPARE(sequence(3, false), std::pair(3, 80));
-        QCOMPARE(sequence(1, false), std::pair(3, 80));
-        QCOMPARE(sequence(3, true), std::pair(3, 80));
-        QCOMPARE(sequence(4, true), std::pair(4, 160));
-        QCOMPARE(sequence(0, false), std::pair(4, 160));
+        QCOMPARE(form->lngLastWager, wager);
     }
 
     void roundIsOfferedOnlyWhileItsCountsFit_data() {
@@ -196,8 +165,6 @@ class TestDoubleSequence : public GameFixture {
         QTest::newRow("STANDARD, one more") << Qt::Key_K << 536870912 << 0 << false;
         QTest::newRow("RED/BLACK, flush") << Qt::Key_H << 107374182 << 0 << true;
         QTest::newRow("RED/BLACK, one more") << Qt::Key_H << 107374183 << 0 << false;
-        QTest::newRow("RED/BLACK(1/2), one more") << Qt::Key_G << 107374183 << 0 << false;
-        QTest::newRow("STANDARD(1/2), doubled") << Qt::Key_L << 536870911 << 0 << true;
         QTest::newRow("HI/LOW, run and royal") << Qt::Key_J << 67105738 << 0 << true;
         QTest::newRow("HI/LOW, one more") << Qt::Key_J << 67105739 << 0 << false;
         QTest::newRow("payout with coins aside") << Qt::Key_K << 10 << kMax - 20 << true;
@@ -294,38 +261,6 @@ class TestDoubleSequence : public GameFixture {
         QCOMPARE(State(), "state 0, win 0, coins 60");
         QCOMPARE(form->intDoubleCount, std::int16_t{1});
         QCOMPARE(Heard("CARD"), 0);
-    }
-
-    void inputDuringARoundChangesNothing_data() {
-        Columns<Qt::Key, int, Cards>("entry", "position", "cards");
-        QTest::newRow("STANDARD") << Qt::Key_K << 2 << kWinningRound;
-        QTest::newRow("RED/BLACK") << Qt::Key_H << 3 << kWinningRound;
-        QTest::newRow("HI/LOW") << Qt::Key_J << 4 << Cards{C(1, 6), C(2, 8)};
-    }
-
-    void inputDuringARoundChangesNothing() {
-        QFETCH(Qt::Key, entry);
-        QFETCH(int, position);
-        QFETCH(Cards, cards);
-        ReachOffer(kTwoPair);
-        int fired = 0;
-        onEvents = [&] {
-            if (form->blnDealing) {
-                ++fired;
-                PressEverything();
-            }
-        };
-        Deal(cards);
-        Press(entry);
-        QCOMPARE(Status(), 3);
-        Press(PositionKey(position));
-
-        QVERIFY(fired > 0);
-        QCOMPARE(State(),
-                 entry == Qt::Key_J ? "state 3, win 20, coins 40" : "state 2, win 20, coins 40");
-        QCOMPARE(form->lblLuckNo->text(), QString("2"));
-        QCOMPARE(form->lngPaid, 0);
-        QCOMPARE(TableCard(entry == Qt::Key_J ? 1 : position), Face(cards.back()));
     }
 };
 

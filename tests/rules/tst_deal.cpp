@@ -5,7 +5,7 @@
 #include "support/ScriptedCards.h"
 
 #include <QtTest>
-#include <map>
+#include <cmath>
 
 using testsupport::Card;
 using testsupport::kJoker;
@@ -23,9 +23,11 @@ void Place(bool thrownAway, std::size_t at, const Card& card) {
 std::pair<int, int> Deal() {
     std::int16_t suit = 0;
     std::int16_t rank = 0;
-    basPokerProc::DealCard(suit, rank);
+    DealCard(suit, rank);
     return {suit, rank};
 }
+
+const float kLargest = std::nextafter(1.0f, 0.0f);
 
 } // namespace
 
@@ -38,33 +40,42 @@ class TestDeal : public QObject {
         for (CardArray* cards : {&strCardMark, &strCardNo, &strDropMark, &strDropNo}) {
             ClearArray(*cards);
         }
-        basPokerProc::intGameStatus = 0;
-        basPokerProc::intDoubleStyle = basPokerProc::kStyleStandard;
+        intGameStatus = 0;
+        intDoubleStyle = kStyleStandard;
     }
 
-    void clearArraySetsEveryElementToZero() {
-        basPokerProc::CardArray values{"4", "12", "99", "", "x"};
-        basPokerProc::ClearArray(values);
-        QCOMPARE(values, (basPokerProc::CardArray{"0", "0", "0", "0", "0"}));
+    // The joker takes the lowest 52nd of the first value; suit and rank then split
+    // theirs evenly, up to the largest value the source gives.
+    void randomValuesSpreadEvenlyOverThePack_data() {
+        Columns<QList<float>, int, int>("values", "suit", "rank");
+        QTest::newRow("joker, top of its share") << QList<float>{0.0192f} << 9 << 99;
+        QTest::newRow("club ace, tops") << QList<float>{0.0193f, 0.2499f, 0.0769f} << 1 << 0;
+        QTest::newRow("diamond two, bottoms") << QList<float>{0.5f, 0.2501f, 0.077f} << 2 << 1;
+        QTest::newRow("largest values") << QList<float>{0.5f, kLargest, kLargest} << 4 << 12;
     }
 
-    void tableAndThrownAwayCardsAreRedrawn() {
+    void randomValuesSpreadEvenlyOverThePack() {
+        QFETCH(QList<float>, values);
+        QFETCH(int, suit);
+        QFETCH(int, rank);
+        platform::ScriptRandom({values.begin(), values.end()});
+        QCOMPARE(Deal(), std::make_pair(suit, rank));
+    }
+
+    // A card on the table or thrown away is drawn again, and events run once per
+    // attempt; another suit of a dealt rank and the "0"/"0" of an empty slot block nothing.
+    void usedCardsAreDrawnAgain() {
         Place(false, 2, {3, 11});
         Place(true, 4, {1, 0});
         Place(false, 0, kJoker);
-        ScriptCards({{3, 11}, {1, 0}, kJoker, {2, 5}});
+        Place(true, 1, {4, 7});
+        ScriptCards({{3, 11}, {1, 0}, kJoker, {1, 7}, {1, 0}});
         int attempts = 0;
         platform::SetEventsHook([&] { ++attempts; });
-        QCOMPARE(Deal(), std::make_pair(2, 5));
-        platform::SetEventsHook({});
-        QCOMPARE(attempts, 4); // events run once per attempt
-    }
-
-    // Neither another suit of a dealt rank nor the "0"/"0" of an empty slot blocks a card.
-    void onlyTheSameCardBlocks() {
-        Place(false, 1, {4, 7});
-        ScriptCards({{1, 7}, {1, 0}});
         QCOMPARE(Deal(), std::make_pair(1, 7));
+        platform::SetEventsHook({});
+        QCOMPARE(attempts, 4);
+        ClearArray(strDropMark);
         QCOMPARE(Deal(), std::make_pair(1, 0));
     }
 
@@ -83,48 +94,10 @@ class TestDeal : public QObject {
     void jokerRules() {
         QFETCH(int, style);
         QFETCH(int, status);
-        basPokerProc::intDoubleStyle = static_cast<std::int16_t>(style);
-        basPokerProc::intGameStatus = static_cast<std::int16_t>(status);
+        intDoubleStyle = static_cast<std::int16_t>(style);
+        intGameStatus = static_cast<std::int16_t>(status);
         ScriptCards({kJoker, {2, 9}});
         QTEST(Deal().first == 9, "jokerAllowed");
-    }
-
-    void jokerNeverTwiceInAGame() {
-        Place(true, 3, kJoker);
-        ScriptCards({kJoker, {4, 12}});
-        QCOMPARE(Deal().first, 4);
-    }
-
-    void randomCardFrequencies() {
-        platform::SeedRandom(20261206u);
-        constexpr int kDraws = 5'000'000;
-        std::map<std::pair<int, int>, int> seen;
-        for (int i = 0; i < kDraws; ++i) {
-            std::int16_t suit = 0;
-            std::int16_t rank = 0;
-            basPokerProc::RandomCard(suit, rank);
-            ++seen[{suit, rank}];
-        }
-        QCOMPARE(seen.size(), std::size_t{53});
-        // Expected counts: joker 1/52 of the draws (96154), each other card 51/2704
-        // (94305); one standard deviation is about 310. The seed is fixed, so the
-        // check cannot flake, and ±900 still tells the joker's share from a card's.
-        const double joker = seen[{9, 99}];
-        QVERIFY2(std::abs(joker - kDraws / 52.0) < 900, qPrintable(QString::number(joker)));
-        for (const auto& [card, count] : seen) {
-            QVERIFY(card.first == 9 || (card.first >= 1 && card.first <= 4));
-            if (card.first != 9) {
-                QVERIFY2(
-                    std::abs(count - kDraws * 51.0 / 2704.0) < 900,
-                    qPrintable(QString("%1/%2: %3").arg(card.first).arg(card.second).arg(count)));
-            }
-        }
-    }
-
-    void largestRandomValueStaysInRange() {
-        const float largest = 1.0f - 1.0f / 16777216.0f;
-        platform::ScriptRandom({0.5f, largest, largest});
-        QCOMPARE(Deal(), std::make_pair(4, 12));
     }
 };
 

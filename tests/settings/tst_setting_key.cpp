@@ -35,13 +35,32 @@ class TestSettingKey : public GameFixture {
     }
 
   private slots:
-    // The dialog is driven with keys alone (Enter in the speed box must not press
-    // another page's button), and the table plays on after it.
-    void zOpensTheDialogOverTheTable() {
+    // The dialog opens over the table and is driven with keys (Enter in the speed box
+    // must not press another page's button). The running game keeps its settings, and
+    // the exit saves only the coins, so what the dialog wrote is what the next start
+    // reads.
+    void zOpensTheDialogAndTheNextStartUsesItsSettings() {
+        soundfiles::WriteWav(folder->filePath("sound/mine.wav"), 15000, 0);
+        QImage picture(3, 3, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        QVERIFY(picture.save(folder->filePath("card/mine.bmp")));
         QStringList seen;
         WhenDialogOpens([&](frmSetting* dialog) {
             seen << form->lblResult->text() << QString::number(form->lblResult->font().pointSize())
                  << dialog->windowTitle();
+            Pick(dialog->filSound, "mine.wav");
+            dialog->cmdSoundSet_Click();
+            dialog->cmdSelectSet_Click(1);
+            Pick(dialog->lstCardKey, "C_05");
+            Pick(dialog->filCard, "mine.bmp");
+            dialog->cmdCardSet_Click();
+            dialog->cmdSelectSet_Click(2);
+            for (std::size_t i = 0; i < 3; ++i) {
+                dialog->cmbRGB.at(i)->setCurrentIndex(10 * static_cast<int>(i + 1));
+            }
+            dialog->cmdColorCheck_Click();
+            dialog->cmdSetColor_Click();
+            dialog->cmdSelectSet[0]->setFocus();
             Type(dialog, {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Up,
                           Qt::Key_Return, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape});
         });
@@ -53,11 +72,21 @@ class TestSettingKey : public GameFixture {
         Press(Qt::Key_Z);
         QCOMPARE(seen, QStringList({"The Setting Screen Reading", "20", "SETTING",
                                     "Effective After Starting Next Time"}));
-        QCOMPARE(basIniProc::GetIni("SETTING", "GAME"), std::string("100"));
         QCOMPARE(form->lblResult->text(), "");
         QCOMPARE(form->lblResult->font().pointSize(), 30);
+        QCOMPARE(basIniProc::intGameSpeed, 200);
+        QCOMPARE(BackColor(form.get()), QColor(0, 128, 0));
         DealWithMaxBet(kNothing);
         QCOMPARE(Table(), Faces(kNothing));
+
+        Press(Qt::Key_Escape);
+        QVERIFY(!form->isVisible());
+        Restart();
+        QCOMPARE(basIniProc::intGameSpeed, 100);
+        QCOMPARE(BackColor(form.get()), QColor(10, 20, 30));
+        QCOMPARE(basIniProc::picClub[4].pixelColor(1, 1), QColor(Qt::blue));
+        basEffect::SoundPlay("CARD");
+        QVERIFY(basEffect::SoundIsPlaying("CARD"));
     }
 
     // Nothing cuts into a count: Z pressed then opens the dialog once it is credited.
@@ -77,43 +106,6 @@ class TestSettingKey : public GameFixture {
         });
         Click(form->cmdCollect);
         QTRY_COMPARE(opened, "state 0, win 0, coins 79");
-    }
-
-    // The running game keeps its settings, and the exit saves only the coins, so
-    // what the dialog wrote is what the next start reads.
-    void savedSettingsAreUsedAtTheNextStart() {
-        soundfiles::WriteWav(folder->filePath("sound/mine.wav"), 15000, 0);
-        QImage picture(3, 3, QImage::Format_RGB32);
-        picture.fill(Qt::blue);
-        QVERIFY(picture.save(folder->filePath("card/mine.bmp")));
-        WhenDialogOpens([&](frmSetting* dialog) {
-            Pick(dialog->filSound, "mine.wav");
-            dialog->cmdSoundSet_Click();
-            dialog->cmdSelectSet_Click(1);
-            Pick(dialog->lstCardKey, "C_05");
-            Pick(dialog->filCard, "mine.bmp");
-            dialog->cmdCardSet_Click();
-            dialog->cmdSelectSet_Click(2);
-            dialog->cmbSpeed->setCurrentIndex(0);
-            dialog->cmdSpeedSet_Click();
-            for (std::size_t i = 0; i < 3; ++i) {
-                dialog->cmbRGB.at(i)->setCurrentIndex(10 * static_cast<int>(i + 1));
-            }
-            dialog->cmdColorCheck_Click();
-            dialog->cmdSetColor_Click();
-            QTest::keyClick(dialog, Qt::Key_Escape);
-        });
-        Press(Qt::Key_Z);
-        QCOMPARE(basIniProc::intGameSpeed, 200);
-        QCOMPARE(BackColor(form.get()), QColor(0, 128, 0));
-        Press(Qt::Key_Escape);
-        QVERIFY(!form->isVisible());
-        Restart();
-        QCOMPARE(basIniProc::intGameSpeed, 100);
-        QCOMPARE(BackColor(form.get()), QColor(10, 20, 30));
-        QCOMPARE(basIniProc::picClub[4].pixelColor(1, 1), QColor(Qt::blue));
-        basEffect::SoundPlay("CARD");
-        QVERIFY(basEffect::SoundIsPlaying("CARD"));
     }
 };
 
