@@ -1,11 +1,13 @@
 #include "GameFixture.h"
-#include "config/Profile.h"
+#include "config/ProfileText.h"
 #include "support/Files.h"
 
 #include <QtTest>
 #include <filesystem>
 
 namespace fs = std::filesystem;
+using testsupport::ReadBytes;
+using testsupport::WriteBytes;
 
 namespace {
 
@@ -17,19 +19,56 @@ QString Snapshot(const std::string& path) {
 }
 
 const QString kGameOver = "ＧＡＭＥ　ＯＶＥＲ";
-const QString kNotSaved = "ＣＯＩＮＳ　ＮＯＴ　ＳＡＶＥＤ";
 
 } // namespace
 
-// Files that are no ordinary files of a sane size, where the game expects its
-// settings, its log, a picture or a sound: the game starts, plays and saves all it
-// can, nothing hangs, and the odd file is left as it was.
+// The files of a real game: what it reads at the start, and what it leaves on disk
+// after a game, byte for byte.
 class TestGameFiles : public GameFixture {
     Q_OBJECT
 
     std::string Path(const QString& name) const { return folder->filePath(name).toStdString(); }
 
+    // Bets three coins, deals a straight and holds it: 9 coins are on offer.
+    void PlayStraight() {
+        Press({Qt::Key_D, Qt::Key_D, Qt::Key_D});
+        Deal(kStraight);
+        Press(Qt::Key_Return);
+        HoldAll();
+        Press(Qt::Key_Return);
+        QCOMPARE(State(), "state 2, win 9, coins 497");
+    }
+
   private slots:
+    // A player's own Poker.ini, LF lines, a comment, slow speed, a table of all
+    // three colours; the game is counted at its speed, and afterwards every value
+    // lies where it stood, the log record's six fields in their places.
+    void gameFromAPlayersOwnFiles() {
+        form.reset();
+        const std::string head = "; mine\n[SETTING]\nGAME=40\nBACKCOLOR=16711696\n[COIN]\n";
+        WriteBytes(Path("Poker.ini"), head + "TOTAL=500\nTOTAL_GET=1000\nTOTAL_PUT=2000\n"
+                                             "[PLAYDATA]\n6=7\nMAX_DOUBLE_WIN=90\n");
+        WriteBytes(Path("vesk_poker.log"), "1,500,1,0,1000,2000\r\n");
+        Restart();
+        QCOMPARE(BackColor(form.get()), QColor(16, 0, 255));
+        QCOMPARE(form->lblCredits->text(), QString("500"));
+
+        PlayStraight();
+        ClearRecords();
+        Press(Qt::Key_Space);
+
+        QCOMPARE(pauses, QList<int>(9, 10));
+        QCOMPARE(ReadBytes(Path("vesk_poker.log")),
+                 std::string("1,500,1,0,1000,2000\r\n2,506,3,9,1003,2009\r\n"));
+        QCOMPARE(ReadBytes(Path("Poker.ini")),
+                 head + "TOTAL=506\nTOTAL_GET=1003\nTOTAL_PUT=2009\n[PLAYDATA]\n6=8\n"
+                        "MAX_DOUBLE_WIN=90\n0=0\n1=0\n2=0\n3=0\n4=0\n5=0\n7=0\n8=0\n"
+                        "MAX_DOUBLE_CNT=0\n");
+    }
+
+    // Files that are no ordinary files of a sane size, where the game expects its
+    // settings, its log, a picture or a sound: the game starts, plays and saves all
+    // it can, nothing hangs, and the odd file is left as it was.
     void hostileFilesNeitherHangNorLoseCoins_data() {
         Columns<QString, QString>("file", "kind");
         for (const char* file : {"Poker.ini", "vesk_poker.log", "card/ura.bmp", "sound/CARD.wav"}) {
@@ -57,17 +96,16 @@ class TestGameFiles : public GameFixture {
         QCOMPARE(State(), "state 0, win 0, coins 40");
         QCOMPARE(Snapshot(Path(file)), planted);
         if (file != "vesk_poker.log") {
-            QCOMPARE(testsupport::ReadBytes(Path("vesk_poker.log")),
-                     std::string("2,40,10,0,10,0\r\n"));
+            QCOMPARE(ReadBytes(Path("vesk_poker.log")), std::string("2,40,10,0,10,0\r\n"));
         }
         if (file != "Poker.ini") {
-            const std::string saved = testsupport::ReadBytes(Path("Poker.ini"));
-            QCOMPARE(profile::ValueIndex(saved).Find("COIN", "TOTAL"), std::string("40"));
+            QCOMPARE(profile::ValueIndex(ReadBytes(Path("Poker.ini"))).Find("COIN", "TOTAL"),
+                     std::string("40"));
             QCOMPARE(form->lblMsg->text(), kGameOver);
             return;
         }
         // The player is told once, not after every game.
-        QCOMPARE(form->lblMsg->text(), kNotSaved);
+        QCOMPARE(form->lblMsg->text(), "ＣＯＩＮＳ　ＮＯＴ　ＳＡＶＥＤ");
         DealWithMaxBet(kMissAgain);
         Deal(kNothing);
         Press(Qt::Key_Return);
