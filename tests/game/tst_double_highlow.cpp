@@ -14,6 +14,14 @@ class TestDoubleHighLow : public GameFixture {
         QCOMPARE(Status(), 3);
     }
 
+    // LOW and HIGH offered in dim olive, as at the start and after every won guess.
+    void CheckChoiceOffered() {
+        QCOMPARE(Texts({form->lblHold[0], form->lblHold[4]}), (QStringList{"LOW", "HIGH"}));
+        QCOMPARE(ForeColor(form->lblHold[0]), tablecolor::kDimOlive);
+        QCOMPARE(ForeColor(form->lblHold[4]), tablecolor::kDimOlive);
+        QCOMPARE(form->lblMsg->text(), kSelectHighLow);
+    }
+
   private slots:
     void dealOffersLowAndHigh() {
         ReachOffer(kTwoPair);
@@ -22,13 +30,11 @@ class TestDoubleHighLow : public GameFixture {
 
         QCOMPARE(Status(), 3);
         QCOMPARE(TableCard(0), QString("1,6"));
-        QCOMPARE(Texts({form->lblHold[0], form->lblHold[1], form->lblHold[2], form->lblHold[3],
-                        form->lblHold[4]}),
-                 (QStringList{"LOW", "", "", "", "HIGH"}));
-        QCOMPARE(ForeColor(form->lblHold[0]), tablecolor::kDimOlive);
-        QCOMPARE(ForeColor(form->lblHold[4]), tablecolor::kDimOlive);
-        QCOMPARE(Texts({form->lblMsg, form->lblDoubleStyle, form->lblDoubleManual}),
-                 (QStringList{kSelectHighLow, "■■■■■　ＨＩＧＨ　ＬＯＷ　ＤＯＵＢＬＥ　■■■■■",
+        CheckChoiceOffered();
+        QCOMPARE(Texts({form->lblHold[1], form->lblHold[2], form->lblHold[3]}),
+                 (QStringList{"", "", ""}));
+        QCOMPARE(Texts({form->lblDoubleStyle, form->lblDoubleManual}),
+                 (QStringList{"■■■■■　ＨＩＧＨ　ＬＯＷ　ＤＯＵＢＬＥ　■■■■■",
                               "NEXT CARD HIGH OR LOW? 4 TIMES WIN WITH POKER HAND PAYS "
                               "SPECIAL BONUS"}));
         QCOMPARE(Texts({form->lbl1Win[0], form->lbl1Win[8]}), (QStringList{"50000", "100"}));
@@ -43,10 +49,12 @@ class TestDoubleHighLow : public GameFixture {
         QVERIFY(sounds.empty());
     }
 
+    // The ace ranks above the king; a tie loses; the joker wins and ends the run.
     void guessSettles_data() {
         Columns<Card, bool, Card, QString>("dealer", "high", "next", "state");
         const QString right = "state 3, win 20, coins 40";
         const QString wrong = "state 0, win 0, coins 40";
+        const QString joker = "state 0, win 0, coins 60";
         QTest::newRow("higher on HIGH") << C(1, 6) << true << C(2, 8) << right;
         QTest::newRow("lower on LOW") << C(1, 6) << false << C(2, 2) << right;
         QTest::newRow("lower on HIGH") << C(1, 6) << true << C(2, 2) << wrong;
@@ -55,8 +63,6 @@ class TestDoubleHighLow : public GameFixture {
         QTest::newRow("tie on LOW") << C(1, 6) << false << C(2, 6) << wrong;
         QTest::newRow("ace above king") << C(1, 12) << true << C(2, 0) << right;
         QTest::newRow("king below ace") << C(1, 0) << false << C(2, 12) << right;
-        // The joker's win ends the run with the payout.
-        const QString joker = "state 0, win 0, coins 60";
         QTest::newRow("joker on LOW") << C(1, 1) << false << kJoker << joker;
         QTest::newRow("joker on HIGH") << C(1, 0) << true << kJoker << joker;
     }
@@ -71,29 +77,20 @@ class TestDoubleHighLow : public GameFixture {
         QTEST(State(), "state");
         QCOMPARE(TableCard(1), Face(next));
         QCOMPARE(Heard("HOLD"), 1);
-        if (Status() == 3) {
-            QCOMPARE(form->lblLuckNo->text(), QString("2"));
-        } else {
+        if (Status() != 3) {
             QCOMPARE(form->lblMsg->text(), QString("ＧＡＭＥ　ＯＶＥＲ"));
+            return;
         }
-    }
-
-    void rightGuessOffersTheNextOrCollect() {
-        DealHighLow(C(1, 6));
-        Guess(true, C(2, 8));
-
-        QCOMPARE(Status(), 3);
-        QCOMPARE(form->intDoubleCount, std::int16_t{1});
-        QCOMPARE(form->intDoubleSelect, std::int16_t{0});
-        QCOMPARE(ForeColor(form->lblHold[4]), tablecolor::kDimOlive);
+        CheckChoiceOffered();
+        QCOMPARE(form->lblLuckNo->text(), QString("2"));
         QCOMPARE(form->strHold[4], std::string("0"));
-        QCOMPARE(form->lblMsg->text(), kSelectHighLow);
+        QCOMPARE(form->intDoubleSelect, std::int16_t{0});
         QCOMPARE(Buttons(), QString("COLLECT"));
-
         // The next guess compares with the card just dealt, not the dealer's.
-        Guess(false, C(3, 7));
+        const Card then = high ? C(3, 7) : C(3, 0);
+        Guess(!high, then);
         QCOMPARE(State(), "state 3, win 40, coins 40");
-        QCOMPARE(TableCard(2), QString("3,7"));
+        QCOMPARE(TableCard(2), Face(then));
         Press(Qt::Key_Space);
         QCOMPARE(State(), "state 0, win 0, coins 80");
     }
@@ -166,7 +163,6 @@ class TestDoubleHighLow : public GameFixture {
         QCOMPARE(Buttons(), QString("COLLECT, DUAL/DOUBLE"));
         Press(Qt::Key_A);
         QCOMPARE(State(), "state 2, win 10, coins 30");
-        QCOMPARE(form->lngPaid, 0);
 
         DealRound(Qt::Key_Return, C(1, 6));
         QCOMPARE(form->lblHold[4]->text(), QString("HIGH"));
