@@ -7,11 +7,14 @@ const QString kSelectHighLow = "ＳＥＬＥＣＴ　ＨＩ　ＬＯＷ";
 class TestDoubleHighLow : public GameFixture {
     Q_OBJECT
 
-    // Starts a HI/LOW run from the style menu on the dealer's card.
+    // Starts a HI/LOW run from the style menu; the dealer's card is never the joker.
     void DealHighLow(Card dealer) {
         ReachOffer(kTwoPair);
-        DealRound(Qt::Key_J, dealer);
+        Deal({kJoker, dealer});
+        Press(Qt::Key_J);
         QCOMPARE(Status(), 3);
+        QCOMPARE(TableCard(0), Face(dealer));
+        CheckChoiceOffered();
     }
 
     // LOW and HIGH offered in dim olive, as at the start and after every won guess.
@@ -23,32 +26,6 @@ class TestDoubleHighLow : public GameFixture {
     }
 
   private slots:
-    void dealOffersLowAndHigh() {
-        ReachOffer(kTwoPair);
-        Deal({kJoker, C(1, 6)}); // never the dealer's joker
-        Press(Qt::Key_J);
-
-        QCOMPARE(Status(), 3);
-        QCOMPARE(TableCard(0), QString("1,6"));
-        CheckChoiceOffered();
-        QCOMPARE(Texts({form->lblHold[1], form->lblHold[2], form->lblHold[3]}),
-                 (QStringList{"", "", ""}));
-        QCOMPARE(Texts({form->lblDoubleStyle, form->lblDoubleManual}),
-                 (QStringList{"■■■■■　ＨＩＧＨ　ＬＯＷ　ＤＯＵＢＬＥ　■■■■■",
-                              "NEXT CARD HIGH OR LOW? 4 TIMES WIN WITH POKER HAND PAYS "
-                              "SPECIAL BONUS"}));
-        QCOMPARE(Texts({form->lbl1Win[0], form->lbl1Win[8]}), (QStringList{"50000", "100"}));
-        QVERIFY(!form->cmdCollect->isEnabled());
-
-        ClearRecords();
-        for (int position = 1; position < 4; ++position) {
-            Press(PositionKey(position));
-            Click(form->imgTable[static_cast<std::size_t>(position)]);
-        }
-        QCOMPARE(Status(), 3);
-        QVERIFY(sounds.empty());
-    }
-
     // The ace ranks above the king; a tie loses; the joker wins and ends the run.
     void guessSettles_data() {
         Columns<Card, bool, Card, QString>("dealer", "high", "next", "state");
@@ -72,7 +49,21 @@ class TestDoubleHighLow : public GameFixture {
         QFETCH(bool, high);
         QFETCH(Card, next);
         DealHighLow(dealer);
+        QCOMPARE(Texts({form->lblHold[1], form->lblHold[2], form->lblHold[3], form->lblDoubleStyle,
+                        form->lblDoubleManual, form->lbl1Win[0], form->lbl1Win[8]}),
+                 (QStringList{"", "", "", "■■■■■　ＨＩＧＨ　ＬＯＷ　ＤＯＵＢＬＥ　■■■■■",
+                              "NEXT CARD HIGH OR LOW? 4 TIMES WIN WITH POKER HAND PAYS "
+                              "SPECIAL BONUS",
+                              "50000", "100"}));
+        QVERIFY(!form->cmdCollect->isEnabled());
         ClearRecords();
+        for (int position = 1; position < 4; ++position) {
+            Press(PositionKey(position));
+            Click(form->imgTable[static_cast<std::size_t>(position)]);
+        }
+        QCOMPARE(Status(), 3);
+        QVERIFY(sounds.empty());
+
         Guess(high, next);
         QTEST(State(), "state");
         QCOMPARE(TableCard(1), Face(next));

@@ -40,14 +40,17 @@ class TestGameFiles : public GameFixture {
     }
 
   private slots:
-    // A player's own Poker.ini, LF lines, a comment, slow speed, a table of all
-    // three colours; the game is counted at its speed, and afterwards every value
-    // lies where it stood, the log record's six fields in their places.
+    // A player's own Poker.ini, LF lines, a comment, slow speed, a table of all three
+    // colours, every counter its own value: the payout is counted at that speed, and
+    // afterwards every value lies where it stood, the log record's six fields in
+    // their places.
     void gameFromAPlayersOwnFiles() {
         form.reset();
         const std::string head = "; mine\n[SETTING]\nGAME=40\nBACKCOLOR=16711696\n[COIN]\n";
-        WriteBytes(Path("Poker.ini"), head + "TOTAL=500\nTOTAL_GET=1000\nTOTAL_PUT=2000\n"
-                                             "[PLAYDATA]\n6=7\nMAX_DOUBLE_WIN=90\n");
+        const std::string hands = "[PLAYDATA]\n0=10\n1=11\n2=12\n3=13\n4=14\n5=15\n";
+        const std::string tail = "7=17\n8=18\nMAX_DOUBLE_CNT=19\nMAX_DOUBLE_WIN=120000000\n";
+        WriteBytes(Path("Poker.ini"),
+                   head + "TOTAL=500\nTOTAL_GET=1000\nTOTAL_PUT=2000\n" + hands + "6=16\n" + tail);
         WriteBytes(Path("vesk_poker.log"), "1,500,1,0,1000,2000\r\n");
         Restart();
         QCOMPARE(BackColor(form.get()), QColor(16, 0, 255));
@@ -61,9 +64,7 @@ class TestGameFiles : public GameFixture {
         QCOMPARE(ReadBytes(Path("vesk_poker.log")),
                  std::string("1,500,1,0,1000,2000\r\n2,506,3,9,1003,2009\r\n"));
         QCOMPARE(ReadBytes(Path("Poker.ini")),
-                 head + "TOTAL=506\nTOTAL_GET=1003\nTOTAL_PUT=2009\n[PLAYDATA]\n6=8\n"
-                        "MAX_DOUBLE_WIN=90\n0=0\n1=0\n2=0\n3=0\n4=0\n5=0\n7=0\n8=0\n"
-                        "MAX_DOUBLE_CNT=0\n");
+                 head + "TOTAL=506\nTOTAL_GET=1003\nTOTAL_PUT=2009\n" + hands + "6=17\n" + tail);
     }
 
     // Files that are no ordinary files of a sane size, where the game expects its

@@ -107,28 +107,6 @@ class TestPlayLog : public QObject {
         QCOMPARE(QByteArray::fromStdString(ReadBytes(LogPath())), kNewLine);
     }
 
-    // A log the player may not read may hold a history the game cannot see; one he
-    // may only read is his wish to stop logging. Neither is replaced.
-    void logThePlayerMayNotChangeIsKept_data() {
-        QTest::addColumn<int>("mode");
-        QTest::newRow("read-only") << 0444;
-        QTest::newRow("unreadable") << 0222;
-    }
-
-    void logThePlayerMayNotChangeIsKept() {
-        QFETCH(int, mode);
-        WriteBytes(LogPath(), Games(1, 40).toStdString());
-        fs::permissions(LogPath(), static_cast<fs::perms>(mode));
-        fs::permissions(folder.path().toStdString(), fs::perms::all);
-        QVERIFY(testsupport::AsOrdinaryUser([] {
-            basLog::AppendLog(kNewGame);
-            return true;
-        }));
-        fs::permissions(folder.path().toStdString(), fs::perms::owner_all);
-        QCOMPARE(QByteArray::fromStdString(ReadBytes(LogPath())), Games(1, 40));
-        QCOMPARE(testsupport::FileNames(folder), QStringList{"vesk_poker.log"});
-    }
-
     // The balance of the largest magnitude, or the floor of 100, spans half the
     // height; x steps over three quarters of the width, each step rounded from the
     // rounded x before it, halves to even.
