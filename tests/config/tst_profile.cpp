@@ -15,7 +15,8 @@ using testsupport::WriteBytes;
 namespace {
 
 // Hand-edited: LF ends, a byte order mark, blank lines, comments, odd case,
-// blanks around '=', a key and a section twice, a last line without an ending.
+// blanks around '=', a key and a section twice, brackets that open no section, a
+// last line without an ending.
 const std::string kOddFile = "\xEF\xBB\xBF; my settings\n"
                              "\n"
                              "[ sound ]\n"
@@ -27,7 +28,8 @@ const std::string kOddFile = "\xEF\xBB\xBF; my settings\n"
                              "\n"
                              "[Coin]\n"
                              "Total=-12\n"
-                             "EMPTY=\n"
+                             "CLOSE=x]\n"
+                             "[unclosed\n"
                              "EQUALS=a=b\n"
                              "[SOUND]\n"
                              "BOO=\\in_the_repeated_section.wav\n"
@@ -67,6 +69,7 @@ class TestProfile : public QObject {
         row("commented out", "SOUND", "COININ", "");
         row("line without =", "SOUND", "stray line without equals", "");
         row("after the first =", "COIN", "EQUALS", "a=b");
+        row("] in a value", "COIN", "CLOSE", "x]");
         row("only the first section of a name", "SOUND", "BOO", "");
         row("CR LF among LF, no final line end", "SETTING", "GAME", "150");
         row("lone CR line ends", "BARE CR", "TWO", "2");
@@ -190,16 +193,17 @@ class TestProfile : public QObject {
     // valid UTF-8 character whole.
     void longValueIsCutAt1023Bytes_data() {
         Columns<QByteArray, QByteArray>("tail", "kept");
-        QTest::newRow("UTF-8 character kept whole") << QByteArray("\xC3\xA9tail") << QByteArray();
-        QTest::newRow("ANSI bytes") << QByteArray("\xA9\xA9tail") << QByteArray("\xA9");
+        QTest::newRow("2-byte character kept whole") << QByteArray("a\xC3\xA9z") << QByteArray("a");
+        QTest::newRow("3-byte character kept whole") << QByteArray("\xE2\x82\xACz") << QByteArray();
+        QTest::newRow("ANSI bytes") << QByteArray("a\xA9\xA9z") << QByteArray("a\xA9");
         QTest::newRow("lead byte without its follower")
-            << QByteArray("\xC3xtail") << QByteArray("\xC3");
+            << QByteArray("a\xC3xz") << QByteArray("a\xC3");
     }
 
     void longValueIsCutAt1023Bytes() {
         QFETCH(QByteArray, tail);
         QFETCH(QByteArray, kept);
-        const std::string start(1022, 'a');
+        const std::string start(1021, 'a');
         WriteBytes(Ini(), "[CARD]\r\nURA=" + start + tail.toStdString() + "\r\n");
         QCOMPARE(Read("CARD", "URA"), start + kept.toStdString());
     }

@@ -32,6 +32,7 @@ class TestGameFiles : public GameFixture {
     // Bets three coins, deals a straight and holds it: 9 coins are on offer.
     void PlayStraight() {
         Press({Qt::Key_D, Qt::Key_D, Qt::Key_D});
+        QCOMPARE(Texts({form->lblWager, form->lblCredits}), (QStringList{"3", "497"}));
         Deal(kStraight);
         Press(Qt::Key_Return);
         HoldAll();
