@@ -44,8 +44,11 @@ class TestIniFile : public QObject {
 
     std::string Ini() const { return InFolder(*dir_, "Poker.ini"); }
 
-    void Start(const std::string& bytes) {
-        WriteBytes(Ini(), bytes);
+    // A start with the given Poker.ini, or none.
+    void Start(const std::string& bytes = {}) {
+        if (!bytes.empty()) {
+            WriteBytes(Ini(), bytes);
+        }
         basIniProc::InitIniFile();
         basIniProc::LoadCoinData();
         basIniProc::LoadGameSpeed();
@@ -61,24 +64,28 @@ class TestIniFile : public QObject {
 
     void cleanup() { platform::SetProgramFolder(""); }
 
-    void firstStartInAnEmptyFolderWritesTheDefaults_data() {
-        QTest::addColumn<QString>("slashes");
-        QTest::newRow("folder without a slash") << "";
-        QTest::newRow("one slash") << "/";
-        QTest::newRow("two slashes") << "//";
+    // The file a dangling link names is the player's Poker.ini, not yet written.
+    void firstStartWritesTheDefaults_data() {
+        Columns<QString, bool>("slashes", "link");
+        QTest::newRow("folder without a slash") << "" << false;
+        QTest::newRow("two slashes") << "//" << false;
+        QTest::newRow("a dangling link") << "/" << true;
     }
 
-    void firstStartInAnEmptyFolderWritesTheDefaults() {
+    void firstStartWritesTheDefaults() {
         QFETCH(QString, slashes);
+        QFETCH(bool, link);
+        if (link) {
+            std::filesystem::create_directory(InFolder(*dir_, "saved"));
+            std::filesystem::create_symlink("saved/mine.ini", Ini());
+        }
         platform::SetProgramFolder(dir_->path().toStdString() + slashes.toStdString());
-        basIniProc::InitIniFile();
+        Start();
         QCOMPARE(QString::fromStdString(basIniProc::strAppPath), dir_->path() + "/");
         QVERIFY(std::filesystem::is_directory(InFolder(*dir_, "sound")));
         QVERIFY(std::filesystem::is_directory(InFolder(*dir_, "card")));
+        QCOMPARE(std::filesystem::is_symlink(Ini()), link);
         QCOMPARE(ReadBytes(Ini()), kDefaultIni);
-        basIniProc::LoadCoinData();
-        basIniProc::LoadGameSpeed();
-        basIniProc::LoadBackColor();
         QCOMPARE(basIniProc::lngCoin, 50);
         QCOMPARE(basIniProc::intGameSpeed, std::int16_t{200});
         QCOMPARE(basIniProc::lngBackColor, 32768);
@@ -92,15 +99,6 @@ class TestIniFile : public QObject {
         QCOMPARE(ReadBytes(Ini()), own);
         QVERIFY(std::filesystem::is_regular_file(InFolder(*dir_, "sound")));
         QVERIFY(std::filesystem::is_directory(InFolder(*dir_, "card")));
-    }
-
-    // The file a dangling link names is the player's Poker.ini, not yet written.
-    void firstStartWritesTheDefaultsAtALinksTarget() {
-        std::filesystem::create_directory(InFolder(*dir_, "saved"));
-        std::filesystem::create_symlink("saved/mine.ini", Ini());
-        basIniProc::InitIniFile();
-        QVERIFY(std::filesystem::is_symlink(Ini()));
-        QCOMPARE(ReadBytes(InFolder(*dir_, "saved/mine.ini")), kDefaultIni);
     }
 
     // A save cut off by a kill leaves its temporary file; the next start removes it,

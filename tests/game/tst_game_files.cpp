@@ -1,5 +1,6 @@
 #include "GameFixture.h"
 #include "config/ProfileText.h"
+#include "log/CoinGraph.h"
 #include "support/Files.h"
 
 #include <QtTest>
@@ -58,8 +59,11 @@ class TestGameFiles : public GameFixture {
         QCOMPARE(form->lblCredits->text(), QString("500"));
 
         PlayStraight();
+        const QImage graph = form->picGraph->grab().toImage();
         ClearRecords();
         Press(Qt::Key_Space);
+
+        QVERIFY(form->picGraph->grab().toImage() != graph); // the new balance is drawn
 
         QCOMPARE(pauses, QList<int>(9, 10));
         QCOMPARE(ReadBytes(Path("vesk_poker.log")),
