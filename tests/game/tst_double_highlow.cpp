@@ -7,46 +7,31 @@ const QString kSelectHighLow = "ＳＥＬＥＣＴ　ＨＩ　ＬＯＷ";
 class TestDoubleHighLow : public GameFixture {
     Q_OBJECT
 
-    // Starts a HI/LOW run from the style menu on the dealer's card.
+    // Starts a HI/LOW run from the style menu; the dealer's card is never the joker.
     void DealHighLow(Card dealer) {
         ReachOffer(kTwoPair);
-        DealRound(Qt::Key_J, dealer);
+        Deal({kJoker, dealer});
+        Press(Qt::Key_J);
         QCOMPARE(Status(), 3);
+        QCOMPARE(TableCard(0), Face(dealer));
+        CheckChoiceOffered();
+    }
+
+    // LOW and HIGH offered in dim olive, as at the start and after every won guess.
+    void CheckChoiceOffered() {
+        QCOMPARE(Texts({form->lblHold[0], form->lblHold[4]}), (QStringList{"LOW", "HIGH"}));
+        QCOMPARE(ForeColor(form->lblHold[0]), tablecolor::kDimOlive);
+        QCOMPARE(ForeColor(form->lblHold[4]), tablecolor::kDimOlive);
+        QCOMPARE(form->lblMsg->text(), kSelectHighLow);
     }
 
   private slots:
-    void dealOffersLowAndHigh() {
-        ReachOffer(kTwoPair);
-        Deal({kJoker, C(1, 6)}); // never the dealer's joker
-        Press(Qt::Key_J);
-
-        QCOMPARE(Status(), 3);
-        QCOMPARE(TableCard(0), QString("1,6"));
-        QCOMPARE(Texts({form->lblHold[0], form->lblHold[1], form->lblHold[2], form->lblHold[3],
-                        form->lblHold[4]}),
-                 (QStringList{"LOW", "", "", "", "HIGH"}));
-        QCOMPARE(ForeColor(form->lblHold[0]), tablecolor::kDimOlive);
-        QCOMPARE(ForeColor(form->lblHold[4]), tablecolor::kDimOlive);
-        QCOMPARE(Texts({form->lblMsg, form->lblDoubleStyle, form->lblDoubleManual}),
-                 (QStringList{kSelectHighLow, "■■■■■　ＨＩＧＨ　ＬＯＷ　ＤＯＵＢＬＥ　■■■■■",
-                              "NEXT CARD HIGH OR LOW? 4 TIMES WIN WITH POKER HAND PAYS "
-                              "SPECIAL BONUS"}));
-        QCOMPARE(Texts({form->lbl1Win[0], form->lbl1Win[8]}), (QStringList{"50000", "100"}));
-        QVERIFY(!form->cmdCollect->isEnabled());
-
-        ClearRecords();
-        for (int position = 1; position < 4; ++position) {
-            Press(PositionKey(position));
-            Click(form->imgTable[static_cast<std::size_t>(position)]);
-        }
-        QCOMPARE(Status(), 3);
-        QVERIFY(sounds.empty());
-    }
-
+    // The ace ranks above the king; a tie loses; the joker wins and ends the run.
     void guessSettles_data() {
         Columns<Card, bool, Card, QString>("dealer", "high", "next", "state");
         const QString right = "state 3, win 20, coins 40";
         const QString wrong = "state 0, win 0, coins 40";
+        const QString joker = "state 0, win 0, coins 60";
         QTest::newRow("higher on HIGH") << C(1, 6) << true << C(2, 8) << right;
         QTest::newRow("lower on LOW") << C(1, 6) << false << C(2, 2) << right;
         QTest::newRow("lower on HIGH") << C(1, 6) << true << C(2, 2) << wrong;
@@ -55,8 +40,6 @@ class TestDoubleHighLow : public GameFixture {
         QTest::newRow("tie on LOW") << C(1, 6) << false << C(2, 6) << wrong;
         QTest::newRow("ace above king") << C(1, 12) << true << C(2, 0) << right;
         QTest::newRow("king below ace") << C(1, 0) << false << C(2, 12) << right;
-        // The joker's win ends the run with the payout.
-        const QString joker = "state 0, win 0, coins 60";
         QTest::newRow("joker on LOW") << C(1, 1) << false << kJoker << joker;
         QTest::newRow("joker on HIGH") << C(1, 0) << true << kJoker << joker;
     }
@@ -66,34 +49,39 @@ class TestDoubleHighLow : public GameFixture {
         QFETCH(bool, high);
         QFETCH(Card, next);
         DealHighLow(dealer);
+        QCOMPARE(Texts({form->lblHold[1], form->lblHold[2], form->lblHold[3], form->lblDoubleStyle,
+                        form->lblDoubleManual, form->lbl1Win[0], form->lbl1Win[8]}),
+                 (QStringList{"", "", "", "■■■■■　ＨＩＧＨ　ＬＯＷ　ＤＯＵＢＬＥ　■■■■■",
+                              "NEXT CARD HIGH OR LOW? 4 TIMES WIN WITH POKER HAND PAYS "
+                              "SPECIAL BONUS",
+                              "50000", "100"}));
+        QVERIFY(!form->cmdCollect->isEnabled());
         ClearRecords();
+        for (int position = 1; position < 4; ++position) {
+            Press(PositionKey(position));
+            Click(form->imgTable[static_cast<std::size_t>(position)]);
+        }
+        QCOMPARE(Status(), 3);
+        QVERIFY(sounds.empty());
+
         Guess(high, next);
         QTEST(State(), "state");
         QCOMPARE(TableCard(1), Face(next));
         QCOMPARE(Heard("HOLD"), 1);
-        if (Status() == 3) {
-            QCOMPARE(form->lblLuckNo->text(), QString("2"));
-        } else {
+        if (Status() != 3) {
             QCOMPARE(form->lblMsg->text(), QString("ＧＡＭＥ　ＯＶＥＲ"));
+            return;
         }
-    }
-
-    void rightGuessOffersTheNextOrCollect() {
-        DealHighLow(C(1, 6));
-        Guess(true, C(2, 8));
-
-        QCOMPARE(Status(), 3);
-        QCOMPARE(form->intDoubleCount, std::int16_t{1});
-        QCOMPARE(form->intDoubleSelect, std::int16_t{0});
-        QCOMPARE(ForeColor(form->lblHold[4]), tablecolor::kDimOlive);
+        CheckChoiceOffered();
+        QCOMPARE(form->lblLuckNo->text(), QString("2"));
         QCOMPARE(form->strHold[4], std::string("0"));
-        QCOMPARE(form->lblMsg->text(), kSelectHighLow);
+        QCOMPARE(form->intDoubleSelect, std::int16_t{0});
         QCOMPARE(Buttons(), QString("COLLECT"));
-
         // The next guess compares with the card just dealt, not the dealer's.
-        Guess(false, C(3, 7));
+        const Card then = high ? C(3, 7) : C(3, 0);
+        Guess(!high, then);
         QCOMPARE(State(), "state 3, win 40, coins 40");
-        QCOMPARE(TableCard(2), QString("3,7"));
+        QCOMPARE(TableCard(2), Face(then));
         Press(Qt::Key_Space);
         QCOMPARE(State(), "state 0, win 0, coins 80");
     }
@@ -166,7 +154,6 @@ class TestDoubleHighLow : public GameFixture {
         QCOMPARE(Buttons(), QString("COLLECT, DUAL/DOUBLE"));
         Press(Qt::Key_A);
         QCOMPARE(State(), "state 2, win 10, coins 30");
-        QCOMPARE(form->lngPaid, 0);
 
         DealRound(Qt::Key_Return, C(1, 6));
         QCOMPARE(form->lblHold[4]->text(), QString("HIGH"));

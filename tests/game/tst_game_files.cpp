@@ -1,11 +1,14 @@
 #include "GameFixture.h"
-#include "config/Profile.h"
+#include "config/ProfileText.h"
+#include "log/CoinGraph.h"
 #include "support/Files.h"
 
 #include <QtTest>
 #include <filesystem>
 
 namespace fs = std::filesystem;
+using testsupport::ReadBytes;
+using testsupport::WriteBytes;
 
 namespace {
 
@@ -17,19 +20,61 @@ QString Snapshot(const std::string& path) {
 }
 
 const QString kGameOver = "ＧＡＭＥ　ＯＶＥＲ";
-const QString kNotSaved = "ＣＯＩＮＳ　ＮＯＴ　ＳＡＶＥＤ";
 
 } // namespace
 
-// Files that are no ordinary files of a sane size, where the game expects its
-// settings, its log, a picture or a sound: the game starts, plays and saves all it
-// can, nothing hangs, and the odd file is left as it was.
+// The files of a real game: what it reads at the start, and what it leaves on disk
+// after a game, byte for byte.
 class TestGameFiles : public GameFixture {
     Q_OBJECT
 
     std::string Path(const QString& name) const { return folder->filePath(name).toStdString(); }
 
+    // Bets three coins, deals a straight and holds it: 9 coins are on offer.
+    void PlayStraight() {
+        Press({Qt::Key_D, Qt::Key_D, Qt::Key_D});
+        QCOMPARE(Texts({form->lblWager, form->lblCredits}), (QStringList{"3", "497"}));
+        Deal(kStraight);
+        Press(Qt::Key_Return);
+        HoldAll();
+        Press(Qt::Key_Return);
+        QCOMPARE(State(), "state 2, win 9, coins 497");
+    }
+
   private slots:
+    // A player's own Poker.ini, LF lines, a comment, slow speed, a table of all three
+    // colours, every counter its own value: the payout is counted at that speed, and
+    // afterwards every value lies where it stood, the log record's six fields in
+    // their places.
+    void gameFromAPlayersOwnFiles() {
+        form.reset();
+        const std::string head = "; mine\n[SETTING]\nGAME=40\nBACKCOLOR=16711696\n[COIN]\n";
+        const std::string hands = "[PLAYDATA]\n0=10\n1=11\n2=12\n3=13\n4=14\n5=15\n";
+        const std::string tail = "7=17\n8=18\nMAX_DOUBLE_CNT=19\nMAX_DOUBLE_WIN=120000000\n";
+        WriteBytes(Path("Poker.ini"),
+                   head + "TOTAL=500\nTOTAL_GET=1000\nTOTAL_PUT=2000\n" + hands + "6=16\n" + tail);
+        WriteBytes(Path("vesk_poker.log"), "1,500,1,0,1000,2000\r\n");
+        Restart();
+        QCOMPARE(BackColor(form.get()), QColor(16, 0, 255));
+        QCOMPARE(form->lblCredits->text(), QString("500"));
+
+        PlayStraight();
+        const QImage graph = form->picGraph->grab().toImage();
+        ClearRecords();
+        Press(Qt::Key_Space);
+
+        QVERIFY(form->picGraph->grab().toImage() != graph); // the new balance is drawn
+
+        QCOMPARE(pauses, QList<int>(9, 10));
+        QCOMPARE(ReadBytes(Path("vesk_poker.log")),
+                 std::string("1,500,1,0,1000,2000\r\n2,506,3,9,1003,2009\r\n"));
+        QCOMPARE(ReadBytes(Path("Poker.ini")),
+                 head + "TOTAL=506\nTOTAL_GET=1003\nTOTAL_PUT=2009\n" + hands + "6=17\n" + tail);
+    }
+
+    // Files that are no ordinary files of a sane size, where the game expects its
+    // settings, its log, a picture or a sound: the game starts, plays and saves all
+    // it can, nothing hangs, and the odd file is left as it was.
     void hostileFilesNeitherHangNorLoseCoins_data() {
         Columns<QString, QString>("file", "kind");
         for (const char* file : {"Poker.ini", "vesk_poker.log", "card/ura.bmp", "sound/CARD.wav"}) {
@@ -57,17 +102,16 @@ class TestGameFiles : public GameFixture {
         QCOMPARE(State(), "state 0, win 0, coins 40");
         QCOMPARE(Snapshot(Path(file)), planted);
         if (file != "vesk_poker.log") {
-            QCOMPARE(testsupport::ReadBytes(Path("vesk_poker.log")),
-                     std::string("2,40,10,0,10,0\r\n"));
+            QCOMPARE(ReadBytes(Path("vesk_poker.log")), std::string("2,40,10,0,10,0\r\n"));
         }
         if (file != "Poker.ini") {
-            const std::string saved = testsupport::ReadBytes(Path("Poker.ini"));
-            QCOMPARE(profile::ValueIndex(saved).Find("COIN", "TOTAL"), std::string("40"));
+            QCOMPARE(profile::ValueIndex(ReadBytes(Path("Poker.ini"))).Find("COIN", "TOTAL"),
+                     std::string("40"));
             QCOMPARE(form->lblMsg->text(), kGameOver);
             return;
         }
         // The player is told once, not after every game.
-        QCOMPARE(form->lblMsg->text(), kNotSaved);
+        QCOMPARE(form->lblMsg->text(), "ＣＯＩＮＳ　ＮＯＴ　ＳＡＶＥＤ");
         DealWithMaxBet(kMissAgain);
         Deal(kNothing);
         Press(Qt::Key_Return);
