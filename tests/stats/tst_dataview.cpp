@@ -24,7 +24,7 @@ class TestDataView : public GameFixture {
         return view;
     }
 
-    // "left,top" of each label, or with `colours` their distinct colours.
+    // "left,top" of each label, or with `colours` their colours; repeats dropped.
     static QString Look(const frmDataView& v, const QList<QLabel*>& labels, bool colours = false) {
         QStringList looks;
         for (const QLabel* l : labels) {
@@ -63,14 +63,13 @@ class TestDataView : public GameFixture {
 
     void cleanupTestCase() { platform::SetYieldHook(nullptr); }
 
+    // Each value and count its own statistic, as whole decimal text, right-aligned.
     void valuesShown_data() {
         Columns<int, int>("first", "step");
-        QTest::newRow("all zero") << 0 << 0;
         QTest::newRow("nine digits") << 999999000 << 77;
         QTest::newRow("negative") << std::numeric_limits<std::int32_t>::min() << 1;
     }
 
-    // Each value and count its own statistic, as plain decimal text, right-aligned, whole.
     void valuesShown() {
         QFETCH(int, first);
         QFETCH(int, step);
@@ -94,68 +93,63 @@ class TestDataView : public GameFixture {
         }
     }
 
-    void rowsAndLettersLandOnA12000By9000Screen() {
-        const auto view = Driven();
-        QCOMPARE(QString("%1 %2").arg(view->intRowLeft).arg(view->intRowTop), "3000 2500");
-        while (view->intDataStep < 60) {
-            view->tmrData_Timer();
-        }
-        for (int letter = 0; letter < 10; ++letter) {
-            view->tmrVeskPoker_Timer();
-        }
-        const QString tops = "%1,2500 %1,2800 %1,3100 %1,3400";
-        const QString hands = "%1,4000 %1,4300 %1,4600 %1,4900 %1,5200 %1,5500 %1,5800 "
-                              "%1,6100 %1,6400";
-        QCOMPARE(Rows(*view),
-                 (QStringList{tops.arg(3000), tops.arg(6000), hands.arg(3000), hands.arg(6000)}));
-        QCOMPARE(Look(*view, {view->lblVeskPoker.begin(), view->lblVeskPoker.end()}),
-                 "4680,1750 5010,1750 5340,1750 5670,1750 6000,1750 6330,1750 6660,1750 "
-                 "6990,1750 7320,1750 7650,1750");
-    }
-
-    // 150 left of the target, then on it: one step each time, ending on it, coloured.
-    void flyToNearTheTarget() {
-        const auto view = Driven();
-        QLabel* label = view->lblTitle[0];
-        for (double left : {2850, 3000}) {
-            view->twips.Place(label, {left, 2500, 3000, 240});
-            yields = 0;
-            view->FlyTo(label, 3000, 2500, Qt::green);
-            QCOMPARE(QString("%1 %2 %3")
-                         .arg(yields)
-                         .arg(Look(*view, {label}), Look(*view, {label}, true)),
-                     "1 3000,2500 #00ff00");
-        }
-    }
-
-    // Each tick moves one label: titles, values, names, counts in turn. After the
-    // rest all is dim and scattered, and the next cycle begins with a title.
-    void rowsFlyInTurnThenDimAndScatter() {
+    // Each tick moves one label onto its row: titles, values, names, counts in turn.
+    // Then all dims, lights row by row, and scatters dim for the next cycle.
+    void rowsFlyInLightAndScatter() {
         const auto view = Driven();
         QString moved;
-        for (bool scattered = false; !scattered || view->intDataStep != 21;) {
-            if (view->intDataStep == 100) {
-                QCOMPARE(Rows(*view, true).join(' '), "#00ff00 #ffffff #ffff00 #ffffff");
-                platform::ScriptRandom(std::vector<float>(52, 0.5f));
-                view->tmrData_Timer();
-                QCOMPARE(Rows(*view, true).join(' '), "#008000 #404040 #808000 #404040");
-                QCOMPARE(Rows(*view),
-                         (QStringList{"6000,4500", "6000,4500", "6000,6000", "6000,6000"}));
-                scattered = true;
-                continue;
-            }
+        while (view->intDataStep < 60) {
             const QStringList before = Rows(*view);
             view->tmrData_Timer();
             for (int kind = 0; kind < 4; ++kind) {
                 moved += Rows(*view)[kind] != before[kind] ? QString("TDNC"[kind]) : "";
             }
         }
-        QCOMPARE(moved, "TTTTDDDDNNNNNNNNNCCCCCCCCCT");
+        QCOMPARE(moved, "TTTTDDDDNNNNNNNNNCCCCCCCCC");
+        const QString tops = "%1,2500 %1,2800 %1,3100 %1,3400";
+        const QString hands = "%1,4000 %1,4300 %1,4600 %1,4900 %1,5200 %1,5500 %1,5800 "
+                              "%1,6100 %1,6400";
+        QCOMPARE(Rows(*view),
+                 (QStringList{tops.arg(3000), tops.arg(6000), hands.arg(3000), hands.arg(6000)}));
+        const QString dim = "#008000 #404040 #808000 #404040";
+        view->tmrData_Timer();
+        QCOMPARE(Rows(*view, true).join(' '), dim);
+        while (view->intDataStep < 100) {
+            view->tmrData_Timer();
+        }
+        QCOMPARE(Rows(*view, true).join(' '), "#00ff00 #ffffff #ffff00 #ffffff");
+        platform::ScriptRandom(std::vector<float>(52, 0.5f));
+        view->tmrData_Timer();
+        QCOMPARE(Rows(*view, true).join(' '), dim);
+        QCOMPARE(Rows(*view), (QStringList{"6000,4500", "6000,4500", "6000,6000", "6000,6000"}));
+    }
+
+    // The letters fly in side by side, hop one by one back onto their line, a colour
+    // wave runs from the first to the last, and the cycle ends in a scatter.
+    void titleFliesHopsWavesAndScatters() {
+        const auto view = Driven();
+        const QList<QLabel*> letters(view->lblVeskPoker.begin(), view->lblVeskPoker.end());
+        const QString line = "4680,1750 5010,1750 5340,1750 5670,1750 6000,1750 6330,1750 "
+                             "6660,1750 6990,1750 7320,1750 7650,1750";
+        QStringList seen;
+        for (int tick = 1; tick <= 101; ++tick) {
+            if (tick == 101) {
+                platform::ScriptRandom(std::vector<float>(20, 0.5f));
+            }
+            view->tmrVeskPoker_Timer();
+            if (tick == 10 || tick == 30 || tick == 101) {
+                seen << Look(*view, letters);
+            } else if (tick == 60) {
+                seen << Look(*view, letters, true);
+            }
+        }
+        QCOMPARE(seen,
+                 (QStringList{line, line, "#00ffff #0000ff #00ff00 #ff0000 #ffffff", "6000,6000"}));
     }
 
     void closesAtOnceInAFlyIn_data() {
         Columns<bool>("byKey");
-        QTest::newRow("click") << false;
+        QTest::newRow("click on a label") << false;
         QTest::newRow("key") << true;
     }
 
@@ -168,7 +162,9 @@ class TestDataView : public GameFixture {
         QString atClose;
         onYield = [&](frmDataView& v) {
             if (v.intDataStep == 21 && v.twips.Of(v.lblTitle[1]).top < 6000 && atClose.isEmpty()) {
-                byKey ? QTest::keyClick(&v, Qt::Key_Q) : QTest::mouseClick(&v, Qt::LeftButton);
+                const QPoint on = v.lblTitle[0]->geometry().center();
+                byKey ? QTest::keyClick(&v, Qt::Key_Q)
+                      : QTest::mouseClick(v.windowHandle(), Qt::LeftButton, {}, on);
                 atClose = QString::number(yields) + " " + Look(v, {v.lblTitle[1]});
             }
         };
@@ -178,8 +174,8 @@ class TestDataView : public GameFixture {
         QVERIFY(!view.isVisible() && !view.tmrData->isActive() && !view.tmrVeskPoker->isActive());
     }
 
-    // X covers the game window; after a key the game plays on, and the next X starts
-    // both animations afresh with the values of now.
+    // X covers the game window, the title's first letter flying in before any row;
+    // after a key the game plays on, and the next X starts afresh with today's values.
     void xOpensOverTheGameAndReopensFresh() {
         QStringList seen;
         onYield = [&](frmDataView& v) {
