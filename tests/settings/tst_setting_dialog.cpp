@@ -43,19 +43,16 @@ class TestSettingDialog : public QObject {
         return page == 0 ? dialog->lstSoundKey : dialog->lstCardKey;
     }
     QListWidget* Files(int page) const { return page == 0 ? dialog->filSound : dialog->filCard; }
+    QLabel* Now(int page) const { return page == 0 ? dialog->lblNowSound : dialog->lblNowCard; }
+    QLabel* Prompt(int page) const {
+        return page == 0 ? dialog->lblSoundSetting : dialog->lblCardSetting;
+    }
     static void Choose(QListWidget* list, const QString& text) {
         QListWidgetItem* item = list->findItems(text, Qt::MatchExactly).value(0);
         QVERIFY(item != nullptr);
         list->scrollToItem(item);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(item).center());
-    }
-    static QString Texts(const QListWidget* list) {
-        QStringList texts;
-        for (int row = 0; row < list->count(); ++row) {
-            texts << list->item(row)->text();
-        }
-        return texts.join(' ');
     }
     // The default file with whole "KEY=value" lines put in place of their keys' lines.
     std::string With(const QStringList& lines) const {
@@ -91,29 +88,29 @@ class TestSettingDialog : public QObject {
     }
 
     // The stored file is found in any letter case among the matching files, sorted as
-    // a file list shows them; a missing one leaves the last file selected.
-    void showsTheStoredFile_data() {
+    // a file list shows them; a missing one leaves the last file selected. The page
+    // reads in rows from top to bottom, left to right within a row, every row from
+    // one left edge: a widget moved in the grid overlaps another or steps out of line.
+    void showsTheStoredFileInOrder_data() {
         Columns<int, QStringList, QString, QString>("page", "files", "stored", "shown");
         const QString notFound = "現在設定されているファイルが見つかりませんでした。";
-        const QString sound = "説明：カードが回るときの音|";
+        const QString sound = "説明：カードが回るときの音|現在の設定は、";
         QTest::newRow("found in any case")
-            << 0 << QStringList{"b.WAV", "Card.wav", "a.mid", "x.txt"} << "\\CARD.WAV"
-            << "a.mid b.WAV Card.wav|Card.wav|" + sound +
-                   "現在の設定は、CARD.WAVです||設定を、Card.wavに変更しますか？";
+            << 0 << QStringList{"b.WAV", "Card.wav", "a.mid", "x.txt"} << "\\A.MID"
+            << "a.mid b.WAV Card.wav|a.mid|" + sound + "A.MIDです||設定を、a.midに変更しますか？";
         QTest::newRow("missing file")
             << 1 << QStringList{"p.JPG", "q.ico", "r.png"} << "\\gone.bmp"
             << "p.JPG q.ico|q.ico|説明：カードの裏の絵|現在の設定は、gone.bmpです||" + notFound;
         QTest::newRow("empty value") << 0 << QStringList{"a.wav"} << ""
-                                     << "a.wav|a.wav|" + sound + "現在の設定は、です||" + notFound;
+                                     << "a.wav|a.wav|" + sound + "です||" + notFound;
         QTest::newRow("empty folder")
-            << 0 << QStringList{} << "\\a.wav"
-            << "||" + sound +
-                   "現在の設定は、a.wavです|"
-                   "指定されたフォルダにファイルがないのでサウンドの設定はできません。|" +
+            << 1 << QStringList{} << "\\a.bmp"
+            << "||説明：カードの裏の絵|現在の設定は、a.bmpです|"
+               "指定されたフォルダにファイルがないのでカード柄の設定はできません。|" +
                    notFound;
     }
 
-    void showsTheStoredFile() {
+    void showsTheStoredFileInOrder() {
         QFETCH(int, page);
         QFETCH(QStringList, files);
         QFETCH(QString, stored);
@@ -121,14 +118,29 @@ class TestSettingDialog : public QObject {
         basIniProc::WriteIni(page == 0 ? "SOUND" : "CARD", page == 0 ? "CARD" : "URA",
                              stored.toStdString());
         Open(page);
+        QStringList listed;
+        for (int row = 0; row < Files(page)->count(); ++row) {
+            listed << Files(page)->item(row)->text();
+        }
         const QListWidgetItem* selected = Files(page)->currentItem();
-        QTEST(QStringList({Texts(Files(page)), selected ? selected->text() : "",
-                           dialog->lblSetumei.at(page)->text(),
-                           (page == 0 ? dialog->lblNowSound : dialog->lblNowCard)->text(),
-                           dialog->lblKeikoku.at(page)->text(),
-                           (page == 0 ? dialog->lblSoundSetting : dialog->lblCardSetting)->text()})
-                  .join('|'),
-              "shown");
+        QStringList shown{listed.join(' '), selected ? selected->text() : ""};
+        for (const QLabel* label :
+             {dialog->lblSetumei.at(page), Now(page), dialog->lblKeikoku.at(page), Prompt(page)}) {
+            shown << label->text();
+        }
+        QTEST(shown.join('|'), "shown");
+
+        const QWidgetList widgets = (page == 0 ? dialog->freSound : dialog->freCard)
+                                        ->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        QRect before = widgets[0]->geometry();
+        for (qsizetype i = 1; i < widgets.size(); ++i) {
+            const QRect at = widgets[i]->geometry();
+            const QRect last = widgets[i - 1]->geometry();
+            const bool beside = at.top() == last.top() && at.left() > last.right();
+            const bool below = at.top() > before.bottom() && at.left() == before.left();
+            QVERIFY2(beside || below, qPrintable(QString("widget %1 out of place").arg(i)));
+            before |= at;
+        }
     }
 
     // One key changes and every other byte stays; a missing file saves the last one
@@ -188,19 +200,22 @@ class TestSettingDialog : public QObject {
         basIniProc::intGameSpeed = static_cast<std::int16_t>(speed);
         basIniProc::lngBackColor = 3 * 65536 + 2 * 256 + 1;
         Open(2);
-        QCOMPARE(dialog->cmbRGB[0]->currentText() + dialog->cmbRGB[1]->currentText() +
-                     dialog->cmbRGB[2]->currentText(),
-                 "001002003");
-        const auto set = [this](const QList<int>& values) {
-            for (std::size_t i = 0; i < static_cast<std::size_t>(values.size()); ++i) {
-                dialog->cmbRGB.at(i)->setCurrentIndex(values.at(static_cast<qsizetype>(i)));
+        // Shows the boxes' colour, then sets them to `values` if any.
+        const auto rgb = [this](const QList<int>& values) {
+            QString shown;
+            for (int i = 0; i < 3; ++i) {
+                shown += dialog->cmbRGB.at(i)->currentText();
+                if (!values.isEmpty()) {
+                    dialog->cmbRGB.at(i)->setCurrentIndex(values[i]);
+                }
             }
+            return shown;
         };
-        set(previewed);
+        QCOMPARE(rgb(previewed), "001002003");
         if (!previewed.isEmpty()) {
             QTest::mouseClick(dialog->cmdColorCheck, Qt::LeftButton);
         }
-        set(boxes);
+        rgb(boxes);
         QTest::mouseClick(dialog->cmdSpeedSet, Qt::LeftButton);
         QTest::mouseClick(dialog->cmdSetColor, Qt::LeftButton);
         QCOMPARE(Ini(), With(lines));
@@ -220,8 +235,8 @@ class TestSettingDialog : public QObject {
     // The offer comes only with all thirteen siblings of the same name; the keys take
     // the selected key's suit, a sibling gone meanwhile is reported on its line.
     void registersAWholeSuit_data() {
-        Columns<QString, int, QString, QString, bool, QString, QStringList, QStringList>(
-            "pattern", "count", "choose", "key", "yes", "vanish", "changed", "shown");
+        Columns<QString, int, QString, bool, QString, QStringList, QStringList>(
+            "pattern", "count", "key", "yes", "vanish", "changed", "shown");
         const QString offer =
             "連続登録処理|同じマークと思われるファイルが１３枚見つかりました。\r\n"
             "各番号にすべて、登録しますか？";
@@ -233,46 +248,41 @@ class TestSettingDialog : public QObject {
             done += key + (n == 7 ? "の登録に失敗しました。\r\n" : "の登録をしました。\r\n");
         }
         const QString all = QString(done).replace("C_07の登録に失敗", "C_07の登録を");
-        const auto row = [](const char* name, const char* pattern, int count, const char* choose,
-                            const char* key, bool yes, const char* vanish, QStringList changed,
-                            QStringList shown) {
-            QTest::newRow(name) << pattern << count << choose << key << yes << vanish << changed
-                                << shown;
+        const auto row = [](const char* name, const char* pattern, int count, const char* key,
+                            bool yes, const char* vanish, QStringList changed, QStringList shown) {
+            QTest::newRow(name) << pattern << count << key << yes << vanish << changed << shown;
         };
-        row("thirteen, Yes", "my_%1.bmp", 13, "my_5.bmp", "C_05", true, "", lines,
+        row("thirteen, Yes", "my_%1.bmp", 13, "C_05", true, "", lines,
             {offer, "VESK POKER|" + all});
-        row("thirteen, No", "my_%1.bmp", 13, "my_5.bmp", "C_05", false, "", {lines[4]}, {offer});
-        row("a sibling vanishes", "my_%1.bmp", 13, "my_5.bmp", "C_05", true, "my_7.bmp",
+        row("thirteen, No", "my_%1.bmp", 13, "C_05", false, "", {lines[4]}, {offer});
+        row("a sibling vanishes", "my_%1.bmp", 13, "C_05", true, "my_7.bmp",
             lines.mid(0, 6) + lines.mid(7), {offer, "VESK POKER|" + done});
-        row("twelve", "my_%1.bmp", 12, "my_5.bmp", "C_05", true, "", {lines[4]}, {});
-        row("zero-padded", "my_0%1.bmp", 13, "my_05.bmp", "C_05", true, "", {"C_05=\\my_05.bmp"},
-            {});
-        row("a.b_1.bmp", "a.b_%1.bmp", 13, "a.b_1.bmp", "H_02", true, "", {"H_02=\\a.b_1.bmp"}, {});
-        row("URA", "my_%1.bmp", 13, "my_5.bmp", "URA", true, "", {"URA=\\my_5.bmp"},
+        row("twelve", "my_%1.bmp", 12, "C_05", true, "", {lines[4]}, {});
+        row("zero-padded", "my_0%1.bmp", 13, "C_05", true, "", {"C_05=\\my_05.bmp"}, {});
+        row("a.b_5.bmp", "a.b_%1.bmp", 13, "H_02", true, "", {"H_02=\\a.b_5.bmp"}, {});
+        row("URA", "my_%1.bmp", 13, "URA", true, "", {"URA=\\my_5.bmp"},
             {offer, "VESK POKER|連続登録に失敗しました。"});
     }
 
     void registersAWholeSuit() {
         QFETCH(QString, pattern);
         QFETCH(int, count);
+        QFETCH(QString, key);
+        QFETCH(bool, yes);
         QFETCH(QString, vanish);
         QFETCH(QStringList, changed);
-        QFETCH(QStringList, shown);
-        QFETCH(QString, key);
-        QFETCH(QString, choose);
-        QFETCH(bool, yes);
         for (int n = 1; n <= count; ++n) {
             AddFiles(1, {pattern.arg(n)});
         }
         Open(1);
         Choose(dialog->lstCardKey, key);
-        Choose(dialog->filCard, choose);
+        Choose(dialog->filCard, pattern.arg(5));
         answer = [&] {
             QFile::remove(dir->filePath("card/" + vanish));
             return yes;
         };
         QTest::mouseClick(dialog->cmdCardSet, Qt::LeftButton);
-        QCOMPARE(boxes, shown);
+        QTEST(boxes, "shown");
         QCOMPARE(Ini(), With(changed));
     }
 
@@ -285,32 +295,38 @@ class TestSettingDialog : public QObject {
         AddFiles(1, {"bad.bmp"}, "BM not a picture");
         basIniProc::WriteIni("CARD", "URA", "\\good.bmp");
         Open(1);
-        const QPixmap shown = dialog->imgSample->pixmap();
+        const qint64 shown = dialog->imgSample->pixmap().cacheKey();
         Choose(dialog->filCard, "bad.bmp");
         QCOMPARE(dialog->lblCardSetting->text(), "設定を、bad.bmpに変更しますか？");
         QCOMPARE(dialog->imgSample->pixmap().toImage().pixelColor(5, 5), QColor(Qt::red));
-        QCOMPARE(dialog->imgSample->pixmap().cacheKey(), shown.cacheKey());
+        QCOMPARE(dialog->imgSample->pixmap().cacheKey(), shown);
         QVERIFY(QDir(dir->filePath("card")).removeRecursively());
         QTest::mouseClick(dialog->cmdSelectSet[1], Qt::LeftButton);
         QCOMPARE(dialog->lblKeikoku[1]->text(),
                  "指定されたフォルダにファイルがないのでカード柄の設定はできません。");
     }
 
-    // The chosen file plays under "TEST" until the dialog closes.
-    void testSoundPlaysUntilTheDialogCloses() {
+    // The chosen file plays under "TEST" until ストップ, the next テスト or the closing
+    // of the dialog; a button that stayed disabled would ignore the next click.
+    void testSoundPlaysUntilStoppedOrClosed() {
         soundfiles::WriteWav(dir->filePath("sound/long.wav"), 15000, 0);
         QStringList calls;
         basEffect::SetSoundObserver([&](const std::string& operation, const std::string& alias) {
             calls << QString::fromStdString(operation + " " + alias);
         });
         Open(0);
-        QTest::mouseClick(dialog->cmdSoundTest, Qt::LeftButton);
-        QVERIFY(basEffect::SoundIsPlaying("TEST"));
+        QString playing;
+        for (QPushButton* button :
+             {dialog->cmdSoundTest, dialog->cmdSoundStop, dialog->cmdSoundTest}) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            playing += basEffect::SoundIsPlaying("TEST") ? "1" : "0";
+        }
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
-        QVERIFY(!basEffect::SoundIsPlaying("TEST"));
         basEffect::SetSoundObserver(nullptr);
-        QCOMPARE(calls.join(", "), "SoundStop TEST, SoundClose TEST, SoundOpen TEST, SoundPlay "
-                                   "TEST, SoundStop TEST, SoundClose TEST");
+        QCOMPARE(playing + (basEffect::SoundIsPlaying("TEST") ? "1" : "0"), "1010");
+        const QString stop = "SoundStop TEST, SoundClose TEST";
+        const QString test = stop + ", SoundOpen TEST, SoundPlay TEST, ";
+        QCOMPARE(calls.join(", "), test + stop + ", " + test + stop);
     }
 };
 
