@@ -179,48 +179,24 @@ class TestSettingDialog : public QObject {
         QCOMPARE(Ini(), line.isEmpty() ? defaults : With({line}));
     }
 
-    // The speed box starts at the running speed's step; only チェック makes a colour
-    // the one to save, and the boxes start at the table's colour.
-    void savesSpeedAndColour_data() {
-        Columns<int, QList<int>, QList<int>, QStringList>("speed", "previewed", "boxes", "lines");
-        QTest::newRow("100, boxes alone") << 100 << QList<int>{} << QList<int>{10, 20, 30}
-                                          << QStringList{"GAME=100", "BACKCOLOR=197121"};
-        QTest::newRow("101, preview") << 101 << QList<int>{10, 20, 30} << QList<int>{}
-                                      << QStringList{"GAME=200", "BACKCOLOR=1971210"};
-        QTest::newRow("201, boxes after the preview")
-            << 201 << QList<int>{10, 20, 30} << QList<int>{1, 2, 3}
-            << QStringList{"GAME=300", "BACKCOLOR=1971210"};
-    }
-
+    // The speed box starts at the running speed's step and the colour boxes at the
+    // table's colour; the colour saved is the one last previewed with チェック.
     void savesSpeedAndColour() {
-        QFETCH(int, speed);
-        QFETCH(QList<int>, previewed);
-        QFETCH(QList<int>, boxes);
-        QFETCH(QStringList, lines);
-        basIniProc::intGameSpeed = static_cast<std::int16_t>(speed);
+        basIniProc::intGameSpeed = 201;
         basIniProc::lngBackColor = 3 * 65536 + 2 * 256 + 1;
         Open(2);
-        // Shows the boxes' colour, then sets them to `values` if any.
-        const auto rgb = [this](const QList<int>& values) {
-            QString shown;
-            for (int i = 0; i < 3; ++i) {
-                shown += dialog->cmbRGB.at(i)->currentText();
-                if (!values.isEmpty()) {
-                    dialog->cmbRGB.at(i)->setCurrentIndex(values[i]);
-                }
-            }
-            return shown;
-        };
-        QCOMPARE(rgb(previewed), "001002003");
-        if (!previewed.isEmpty()) {
-            QTest::mouseClick(dialog->cmdColorCheck, Qt::LeftButton);
+        QString shown = dialog->cmbSpeed->currentText();
+        for (int i = 0; i < 3; ++i) {
+            shown += " " + dialog->cmbRGB.at(i)->currentText();
+            dialog->cmbRGB.at(i)->setCurrentIndex(10 * (i + 1));
         }
-        rgb(boxes);
+        QTest::mouseClick(dialog->cmdColorCheck, Qt::LeftButton);
+        dialog->cmbRGB[0]->setCurrentIndex(1);
         QTest::mouseClick(dialog->cmdSpeedSet, Qt::LeftButton);
         QTest::mouseClick(dialog->cmdSetColor, Qt::LeftButton);
-        QCOMPARE(Ini(), With(lines));
-        QCOMPARE(dialog->lblSpeedSetting->text(),
-                 "設定を、" + lines[0].mid(5) + "に変更しました！");
+        QCOMPARE(shown, "300 001 002 003");
+        QCOMPARE(Ini(), With({"GAME=300", "BACKCOLOR=1971210"}));
+        QCOMPARE(dialog->lblSpeedSetting->text(), "設定を、300に変更しました！");
     }
 
     // A write the file refused is reported, not announced as done.
@@ -232,58 +208,38 @@ class TestSettingDialog : public QObject {
         QCOMPARE(dialog->lblSpeedSetting->text(), "に、変更しますか？");
     }
 
-    // The offer comes only with all thirteen siblings of the same name; the keys take
-    // the selected key's suit, a sibling gone meanwhile is reported on its line.
-    void registersAWholeSuit_data() {
-        Columns<QString, int, QString, bool, QString, QStringList, QStringList>(
-            "pattern", "count", "key", "yes", "vanish", "changed", "shown");
-        const QString offer =
-            "連続登録処理|同じマークと思われるファイルが１３枚見つかりました。\r\n"
-            "各番号にすべて、登録しますか？";
+    // All thirteen siblings of the chosen file are offered for the selected key's
+    // suit: No keeps the one key, Yes writes the suit and names a sibling gone
+    // meanwhile; twelve siblings are no offer, and a key of no suit takes none.
+    void registersAWholeSuit() {
         QStringList lines;
-        QString done;
+        QString done = "VESK POKER|";
         for (int n = 1; n <= 13; ++n) {
+            AddFiles(1, {QString("my_%1.bmp").arg(n)});
             const QString key = QString("C_%1").arg(n, 2, 10, QChar('0'));
             lines << key + QString("=\\my_%1.bmp").arg(n);
             done += key + (n == 7 ? "の登録に失敗しました。\r\n" : "の登録をしました。\r\n");
         }
-        const QString all = QString(done).replace("C_07の登録に失敗", "C_07の登録を");
-        const auto row = [](const char* name, const char* pattern, int count, const char* key,
-                            bool yes, const char* vanish, QStringList changed, QStringList shown) {
-            QTest::newRow(name) << pattern << count << key << yes << vanish << changed << shown;
-        };
-        row("thirteen, Yes", "my_%1.bmp", 13, "C_05", true, "", lines,
-            {offer, "VESK POKER|" + all});
-        row("thirteen, No", "my_%1.bmp", 13, "C_05", false, "", {lines[4]}, {offer});
-        row("a sibling vanishes", "my_%1.bmp", 13, "C_05", true, "my_7.bmp",
-            lines.mid(0, 6) + lines.mid(7), {offer, "VESK POKER|" + done});
-        row("twelve", "my_%1.bmp", 12, "C_05", true, "", {lines[4]}, {});
-        row("zero-padded", "my_0%1.bmp", 13, "C_05", true, "", {"C_05=\\my_05.bmp"}, {});
-        row("a.b_5.bmp", "a.b_%1.bmp", 13, "H_02", true, "", {"H_02=\\a.b_5.bmp"}, {});
-        row("URA", "my_%1.bmp", 13, "URA", true, "", {"URA=\\my_5.bmp"},
-            {offer, "VESK POKER|連続登録に失敗しました。"});
-    }
-
-    void registersAWholeSuit() {
-        QFETCH(QString, pattern);
-        QFETCH(int, count);
-        QFETCH(QString, key);
-        QFETCH(bool, yes);
-        QFETCH(QString, vanish);
-        QFETCH(QStringList, changed);
-        for (int n = 1; n <= count; ++n) {
-            AddFiles(1, {pattern.arg(n)});
-        }
         Open(1);
-        Choose(dialog->lstCardKey, key);
-        Choose(dialog->filCard, pattern.arg(5));
-        answer = [&] {
-            QFile::remove(dir->filePath("card/" + vanish));
-            return yes;
-        };
+        Choose(dialog->lstCardKey, "C_05");
+        Choose(dialog->filCard, "my_5.bmp");
+        answer = [] { return false; };
         QTest::mouseClick(dialog->cmdCardSet, Qt::LeftButton);
-        QTEST(boxes, "shown");
-        QCOMPARE(Ini(), With(changed));
+        QCOMPARE(Ini(), With({lines[4]}));
+        answer = [this] { return QFile::remove(dir->filePath("card/my_7.bmp")); };
+        QTest::mouseClick(dialog->cmdCardSet, Qt::LeftButton);
+        QTest::mouseClick(dialog->cmdCardSet, Qt::LeftButton);
+        AddFiles(1, {"my_7.bmp"});
+        Choose(dialog->lstCardKey, "URA");
+        Choose(dialog->filCard, "my_5.bmp");
+        QTest::mouseClick(dialog->cmdCardSet, Qt::LeftButton);
+        const QString offer =
+            "連続登録処理|同じマークと思われるファイルが１３枚見つかりました。\r\n"
+            "各番号にすべて、登録しますか？";
+        QCOMPARE(boxes,
+                 (QStringList{offer, offer, done, offer, "VESK POKER|連続登録に失敗しました。"}));
+        lines.removeAt(6);
+        QCOMPARE(Ini(), With(lines << "URA=\\my_5.bmp"));
     }
 
     // A file that is no picture leaves the last preview; a folder removed while the
