@@ -2,6 +2,7 @@
 #include "platform/Pause.h"
 #include "platform/ProgramFolder.h"
 #include "settings/MessageBox.h"
+#include "settings/WrapLabel.h"
 #include "settings/frmSetting.h"
 #include "sound/SoundFiles.h"
 #include "sound/basEffect.h"
@@ -24,7 +25,7 @@ class TestSettingDialog : public QObject {
 
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<frmSetting> dialog;
-    std::string defaults;
+    std::string original;
     QStringList boxes;
     std::function<bool()> answer;
 
@@ -39,14 +40,7 @@ class TestSettingDialog : public QObject {
         dialog->show();
         dialog->cmdSelectSet_Click(page);
     }
-    QListWidget* Keys(int page) const {
-        return page == 0 ? dialog->lstSoundKey : dialog->lstCardKey;
-    }
     QListWidget* Files(int page) const { return page == 0 ? dialog->filSound : dialog->filCard; }
-    QLabel* Now(int page) const { return page == 0 ? dialog->lblNowSound : dialog->lblNowCard; }
-    QLabel* Prompt(int page) const {
-        return page == 0 ? dialog->lblSoundSetting : dialog->lblCardSetting;
-    }
     static void Choose(QListWidget* list, const QString& text) {
         QListWidgetItem* item = list->findItems(text, Qt::MatchExactly).value(0);
         QVERIFY(item != nullptr);
@@ -54,9 +48,10 @@ class TestSettingDialog : public QObject {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(item).center());
     }
-    // The default file with whole "KEY=value" lines put in place of their keys' lines.
+    // The file as the dialog found it, with whole "KEY=value" lines put in place of their keys'
+    // lines.
     std::string With(const QStringList& lines) const {
-        std::string text = defaults;
+        std::string text = original;
         for (const QString& line : lines) {
             const std::string key = "\n" + line.section('=', 0, 0).toStdString() + "=";
             const std::size_t at = text.find(key) + 1;
@@ -71,7 +66,7 @@ class TestSettingDialog : public QObject {
         platform::SetProgramFolder(dir->path().toStdString());
         platform::SetPauseHook([](int) {});
         basIniProc::InitIniFile();
-        defaults = Ini();
+        original = Ini();
         boxes.clear();
         answer = [] { return true; };
         settings::SetMessageBoxHook([this](const QString& title, const QString& text, bool) {
@@ -88,50 +83,64 @@ class TestSettingDialog : public QObject {
     }
 
     // The stored file is found in any letter case among the matching files, sorted as
-    // a file list shows them; a missing one leaves the last file selected. The page
-    // reads in rows from top to bottom, left to right within a row, every row from
-    // one left edge: a widget moved in the grid overlaps another or steps out of line.
-    void showsTheStoredFileInOrder_data() {
-        Columns<int, QStringList, QString, QString>("page", "files", "stored", "shown");
+    // a file list shows them; a missing one leaves the last file selected, and はい
+    // saves the selected file in its key's line, every other byte kept. A name the
+    // file cannot hold is refused with nothing written. The page reads in rows from
+    // top to bottom, left to right within a row, every row from one left edge: a
+    // widget moved in the grid overlaps another or steps out of line.
+    void showsAndSavesTheStoredFile_data() {
+        Columns<int, QStringList, QString, QString, QString>("page", "files", "stored", "shown",
+                                                             "saved");
         const QString notFound = "現在設定されているファイルが見つかりませんでした。";
-        const QString sound = "説明：カードが回るときの音|現在の設定は、";
+        const QString sound = "~/sound||説明：カードが回るときの音|現在の設定は、";
+        const QString card = "~/card||説明：カードの裏の絵|現在の設定は、";
         QTest::newRow("found in any case")
             << 0 << QStringList{"b.WAV", "Card.wav", "a.mid", "x.txt"} << "\\A.MID"
-            << "a.mid b.WAV Card.wav|a.mid|" + sound + "A.MIDです||設定を、a.midに変更しますか？";
+            << "a.mid b.WAV Card.wav|a.mid|" + sound + "A.MIDです|設定を、a.midに変更しますか？"
+            << "CARD=\\a.mid";
         QTest::newRow("missing file")
             << 1 << QStringList{"p.JPG", "q.ico", "r.png"} << "\\gone.bmp"
-            << "p.JPG q.ico|q.ico|説明：カードの裏の絵|現在の設定は、gone.bmpです||" + notFound;
-        QTest::newRow("empty value") << 0 << QStringList{"a.wav"} << ""
-                                     << "a.wav|a.wav|" + sound + "です||" + notFound;
+            << "p.JPG q.ico|q.ico|" + card + "gone.bmpです|" + notFound << "URA=\\q.ico";
+        QTest::newRow("empty value")
+            << 0 << QStringList{"a.wav"} << ""
+            << "a.wav|a.wav|" + sound + "です|" + notFound << "CARD=\\a.wav";
+        QTest::newRow("line break") << 0 << QStringList{"a\nb.wav"} << ""
+                                    << "a\nb.wav|a\nb.wav|" + sound + "です|" + notFound
+                                    << "VESK POKER|このファイル名は設定ファイルに書き込めません。";
         QTest::newRow("empty folder")
             << 1 << QStringList{} << "\\a.bmp"
-            << "||説明：カードの裏の絵|現在の設定は、a.bmpです|"
-               "指定されたフォルダにファイルがないのでカード柄の設定はできません。|" +
-                   notFound;
+            << "||~/card|指定されたフォルダにファイルがないのでカード柄の設定はできません。|"
+               "説明：カードの裏の絵|現在の設定は、a.bmpです|" +
+                   notFound
+            << "VESK POKER|ファイルが選択されていません。";
     }
 
-    void showsTheStoredFileInOrder() {
+    void showsAndSavesTheStoredFile() {
         QFETCH(int, page);
         QFETCH(QStringList, files);
         QFETCH(QString, stored);
+        QFETCH(QString, saved);
         AddFiles(page, files);
         basIniProc::WriteIni(page == 0 ? "SOUND" : "CARD", page == 0 ? "CARD" : "URA",
                              stored.toStdString());
+        original = Ini();
         Open(page);
-        QStringList listed;
+        QFrame* frame = page == 0 ? dialog->freSound : dialog->freCard;
+        QStringList shown;
         for (int row = 0; row < Files(page)->count(); ++row) {
-            listed << Files(page)->item(row)->text();
+            shown << Files(page)->item(row)->text();
         }
         const QListWidgetItem* selected = Files(page)->currentItem();
-        QStringList shown{listed.join(' '), selected ? selected->text() : ""};
-        for (const QLabel* label :
-             {dialog->lblSetumei.at(page), Now(page), dialog->lblKeikoku.at(page), Prompt(page)}) {
-            shown << label->text();
+        shown = QStringList{shown.join(' '), selected ? selected->text() : ""};
+        for (const WrapLabel* label : frame->findChildren<WrapLabel*>()) {
+            shown << label->text().replace(QDir(dir->path()).absolutePath(), "~");
         }
         QTEST(shown.join('|'), "shown");
+        QTest::mouseClick(page == 0 ? dialog->cmdSoundSet : dialog->cmdCardSet, Qt::LeftButton);
+        QCOMPARE(boxes.isEmpty() ? QString() : boxes[0], saved.startsWith("VESK") ? saved : "");
+        QCOMPARE(Ini(), saved.startsWith("VESK") ? original : With({saved}));
 
-        const QWidgetList widgets = (page == 0 ? dialog->freSound : dialog->freCard)
-                                        ->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        const QWidgetList widgets = frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         QRect before = widgets[0]->geometry();
         for (qsizetype i = 1; i < widgets.size(); ++i) {
             const QRect at = widgets[i]->geometry();
@@ -141,42 +150,6 @@ class TestSettingDialog : public QObject {
             QVERIFY2(beside || below, qPrintable(QString("widget %1 out of place").arg(i)));
             before |= at;
         }
-    }
-
-    // One key changes and every other byte stays; a missing file saves the last one
-    // listed, and a name the file cannot hold is refused with nothing written.
-    void savesTheChosenFile_data() {
-        Columns<int, QString, QStringList, QString, QString, QString>("page", "key", "files",
-                                                                      "choose", "line", "box");
-        const auto row = [](const char* name, int page, const char* key, QStringList files,
-                            const char* choose, const char* line, const char* box) {
-            QTest::newRow(name) << page << key << files << choose << line << box;
-        };
-        row("sound", 0, "WIN1", {"a.wav", "b.mid"}, "a.wav", "WIN1=\\a.wav", "");
-        row("the last file after a missing one", 0, "CARD", {"a.wav", "b.mid"}, "", "CARD=\\b.mid",
-            "");
-        row("picture", 1, "C_05", {"p.gif", "q.bmp"}, "p.gif", "C_05=\\p.gif", "");
-        row("line break", 0, "CARD", {"a\nb.wav"}, "", "",
-            "このファイル名は設定ファイルに書き込めません。");
-        row("no file", 0, "CARD", {}, "", "", "ファイルが選択されていません。");
-    }
-
-    void savesTheChosenFile() {
-        QFETCH(int, page);
-        QFETCH(QString, key);
-        QFETCH(QStringList, files);
-        QFETCH(QString, choose);
-        QFETCH(QString, line);
-        QFETCH(QString, box);
-        AddFiles(page, files);
-        Open(page);
-        Choose(Keys(page), key);
-        if (!choose.isEmpty()) {
-            Choose(Files(page), choose);
-        }
-        QTest::mouseClick(page == 0 ? dialog->cmdSoundSet : dialog->cmdCardSet, Qt::LeftButton);
-        QCOMPARE(boxes, box.isEmpty() ? QStringList{} : QStringList{"VESK POKER|" + box});
-        QCOMPARE(Ini(), line.isEmpty() ? defaults : With({line}));
     }
 
     // The speed box starts at the running speed's step and the colour boxes at the
