@@ -8,8 +8,8 @@ namespace soundfiles {
 // 16-bit mono WAV at 44.1 kHz: a 440 Hz tone, then silence.
 void WriteWav(const QString& path, int toneMs, int silenceMs);
 
-// A one-track MIDI file that holds middle C on an organ for noteMs.
-void WriteMidi(const QString& path, int noteMs);
+// A MIDI file of one organ note held for 15 s.
+void WriteMidi(const QString& path);
 
 void WriteBytes(const QString& path, const QByteArray& bytes);
 

@@ -25,8 +25,8 @@ class TestSound : public QObject {
         soundfiles::WriteWav(folder.filePath("short.wav"), 60, 0);
         // Far longer than any wait below, so "still playing" never means "ran out".
         soundfiles::WriteWav(folder.filePath("long.wav"), 15000, 0);
-        soundfiles::WriteMidi(folder.filePath("long.mid"), 15000);
-        soundfiles::WriteMidi(folder.filePath("other.MID"), 15000);
+        soundfiles::WriteMidi(folder.filePath("long.mid"));
+        soundfiles::WriteMidi(folder.filePath("other.MID"));
         soundfiles::WriteWav(folder.filePath("huge.wav"), 0, 770000); // 13 minutes
         soundfiles::WriteBytes(folder.filePath("noise.wav"), QByteArray(5000, '\x5A'));
         soundfiles::WriteBytes(folder.filePath("noise.mid"),
@@ -52,7 +52,6 @@ class TestSound : public QObject {
             QTest::newRow(name) << file << steps.split(' ', Qt::SkipEmptyParts) << playing;
         };
         row("a fresh sound is stopped", "long.wav", "", false);
-        row("play if stopped starts a fresh sound", "long.wav", "ifstopped", true);
         row("stop halts", "long.wav", "play stop", false);
         row("play if stopped starts after a stop", "long.wav", "play stop ifstopped", true);
         row("a closed alias is silent and stays so", "long.wav", "play close play ifstopped",
@@ -60,7 +59,6 @@ class TestSound : public QObject {
         row("play if stopped starts a sound that ran out", "short.wav", "play runout ifstopped",
             true);
         row("a second open stops the sound it replaces", "long.wav", "play reopen", false);
-        row("a second open plays the new file", "long.wav", "reopen play runout", false);
         row("never opened", QString(), "play ifstopped", false);
         row("another alias neither takes nor stops the channel", "long.wav", "play card", true);
         // A decoder may take garbage for an empty song; it must not sound on.
@@ -69,7 +67,6 @@ class TestSound : public QObject {
                 false);
         }
         if (soundfiles::HasMidiPatches()) {
-            row("midi stops", "long.mid", "play stop", false);
             row("a second midi cuts the first short", "long.mid", "play other", false);
             row("a midi not on air stops nothing", "long.mid", "play otherquiet", true);
             row("a wav plays on beside a midi", "long.wav", "play other", true);
