@@ -1,7 +1,7 @@
 #include "SoundFiles.h"
+#include "support/Files.h"
 
 #include <QDataStream>
-#include <QFile>
 #include <cmath>
 #include <numbers>
 
@@ -27,29 +27,17 @@ void WriteWav(const QString& path, int toneMs, int silenceMs) {
         << quint16(2) << quint16(16);
     out.writeRawData("data", 4);
     out << quint32(samples.size());
-    WriteBytes(path, wav + samples);
+    testsupport::WriteBytes(path.toStdString(), (wav + samples).toStdString());
 }
 
 void WriteMidi(const QString& path) {
     // One track at 480 ticks a quarter: an organ (program 16) plays middle C, released
     // after 14400 ticks (15 s at the default tempo), then the end of the track.
-    WriteBytes(path, QByteArray("MThd\0\0\0\6\0\0\0\1\1\xE0"
-                                "MTrk\0\0\0\x10"
-                                "\0\xC0\x10\0\x90\x3C\x64"
-                                "\xF0\x40\x80\x3C\0\0\xFF\x2F\0",
-                                38));
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(bytes);
-    }
-}
-
-bool HasMidiPatches() {
-    return qEnvironmentVariableIsSet("TIMIDITY_CFG") || QFile::exists("/etc/timidity.cfg") ||
-           QFile::exists("/etc/timidity/freepats.cfg");
+    testsupport::WriteBytes(path.toStdString(), std::string("MThd\0\0\0\6\0\0\0\1\1\xE0"
+                                                            "MTrk\0\0\0\x10"
+                                                            "\0\xC0\x10\0\x90\x3C\x64"
+                                                            "\xF0\x40\x80\x3C\0\0\xFF\x2F\0",
+                                                            38));
 }
 
 } // namespace soundfiles

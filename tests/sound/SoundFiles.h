@@ -11,9 +11,4 @@ void WriteWav(const QString& path, int toneMs, int silenceMs);
 // A MIDI file of one organ note held for 15 s.
 void WriteMidi(const QString& path);
 
-void WriteBytes(const QString& path, const QByteArray& bytes);
-
-// Timidity, built into SDL_mixer, looks for these; freepats installs the second.
-bool HasMidiPatches();
-
 } // namespace soundfiles

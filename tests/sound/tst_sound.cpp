@@ -3,6 +3,7 @@
 #include "platform/ProgramFolder.h"
 #include "sound/basEffect.h"
 #include "support/Columns.h"
+#include "support/Files.h"
 
 #include <QtTest>
 
@@ -23,9 +24,8 @@ class TestSound : public QObject {
         soundfiles::WriteMidi(folder.filePath("long.mid"));
         soundfiles::WriteMidi(folder.filePath("other.MID"));
         soundfiles::WriteWav(folder.filePath("huge.wav"), 0, 770000); // 13 minutes
-        soundfiles::WriteBytes(folder.filePath("noise.wav"), QByteArray(5000, '\x5A'));
-        soundfiles::WriteBytes(folder.filePath("noise.mid"),
-                               QByteArray("MThd") + QByteArray(400, '\x7F'));
+        testsupport::WriteBytes(Path("noise.wav"), std::string(5000, '\x5A'));
+        testsupport::WriteBytes(Path("noise.mid"), "MThd" + std::string(400, '\x7F'));
         // A backslash in the program folder's own name is an ordinary character; only
         // in the stored file names does it separate folders.
         QVERIFY(QDir(folder.path()).mkpath("game\\1/sound/in folder"));
@@ -59,14 +59,11 @@ class TestSound : public QObject {
         for (const QString bad : {"absent.wav", "noise.wav", "noise.mid", "huge.wav", ""}) {
             row(qPrintable("unplayable '" + bad + "'"), bad + ",play,ifstopped,runout", false);
         }
-        if (soundfiles::HasMidiPatches()) {
-            row("a second midi cuts the first short", "long.mid,play,open WIN2 other.MID,play WIN2",
-                false);
-            row("a midi not on air stops nothing",
-                "long.mid,play,open WIN2 other.MID,stop WIN2,close WIN2", true);
-            row("a wav plays on beside a midi", "long.wav,play,open WIN2 other.MID,play WIN2",
-                true);
-        }
+        row("a second midi cuts the first short", "long.mid,play,open WIN2 other.MID,play WIN2",
+            false);
+        row("a midi not on air stops nothing",
+            "long.mid,play,open WIN2 other.MID,stop WIN2,close WIN2", true);
+        row("a wav plays on beside a midi", "long.wav,play,open WIN2 other.MID,play WIN2", true);
     }
 
     void callsOnOneAlias() {
@@ -94,12 +91,11 @@ class TestSound : public QObject {
     // The stored names lead with a backslash, which, like every one inside them,
     // separates folders under the sound folder; without it no file is named.
     void openAllReadsTheSoundSection() {
-        QByteArray ini("[SOUND]\r\n");
-        for (const char* alias : basEffect::kGameAliases) {
-            ini += QByteArray(alias) + "=" + (alias == std::string("HOLD") ? "" : "\\in folder\\") +
-                   "long.wav\r\n";
+        std::string ini = "[SOUND]\r\n";
+        for (const std::string alias : basEffect::kGameAliases) {
+            ini += alias + "=" + (alias == "HOLD" ? "" : "\\in folder\\") + "long.wav\r\n";
         }
-        soundfiles::WriteBytes(folder.filePath("game\\1/Poker.ini"), ini);
+        testsupport::WriteBytes(Path("game\\1/Poker.ini"), ini);
         basIniProc::InitIniFile(); // the game reads the file once per start
         basEffect::SoundOpenAll();
         QString playing;
