@@ -204,21 +204,6 @@ class TestSettingDialog : public QObject {
         QCOMPARE(Ini(), With(lines << "URA=\\my_5.bmp"));
     }
 
-    // A file that is no picture leaves the last preview in place.
-    void badPictureLeavesThePreview() {
-        QImage red(4, 6, QImage::Format_RGB32);
-        red.fill(Qt::red);
-        QVERIFY(red.save(dir->filePath("card/good.bmp")));
-        AddFiles(1, {"bad.bmp"}, "BM not a picture");
-        basIniProc::WriteIni("CARD", "URA", "\\good.bmp");
-        Open(1);
-        const qint64 shown = dialog->imgSample->pixmap().cacheKey();
-        Choose(dialog->filCard, "bad.bmp");
-        QCOMPARE(dialog->lblCardSetting->text(), "設定を、bad.bmpに変更しますか？");
-        QCOMPARE(dialog->imgSample->pixmap().toImage().pixelColor(5, 5), QColor(Qt::red));
-        QCOMPARE(dialog->imgSample->pixmap().cacheKey(), shown);
-    }
-
     // The chosen file plays under "TEST" until ストップ, the next テスト or the closing
     // of the dialog; a button that stayed disabled would ignore the next click.
     void testSoundPlaysUntilStoppedOrClosed() {

@@ -9,25 +9,24 @@ namespace soundfiles {
 
 void WriteWav(const QString& path, int toneMs, int silenceMs) {
     constexpr int kRate = 44100;
-    QByteArray samples;
-    QDataStream tone(&samples, QIODevice::WriteOnly);
-    tone.setByteOrder(QDataStream::LittleEndian);
-    for (int i = 0; i < kRate / 1000 * toneMs; ++i) {
-        tone << static_cast<qint16>(8000.0 * std::sin(2.0 * std::numbers::pi * 440.0 * i / kRate));
-    }
-    samples.append(QByteArray(kRate / 1000 * silenceMs * 2, '\0'));
+    const int toneSamples = kRate / 1000 * toneMs;
+    const quint32 bytes = 2 * (toneSamples + kRate / 1000 * silenceMs);
     QByteArray wav;
     QDataStream out(&wav, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
     out.writeRawData("RIFF", 4);
-    out << quint32(36 + samples.size());
+    out << quint32(36 + bytes);
     out.writeRawData("WAVEfmt ", 8);
     // PCM, mono, the rate, bytes a second, bytes a frame, bits a sample.
     out << quint32(16) << quint16(1) << quint16(1) << quint32(kRate) << quint32(kRate * 2)
         << quint16(2) << quint16(16);
     out.writeRawData("data", 4);
-    out << quint32(samples.size());
-    testsupport::WriteBytes(path.toStdString(), (wav + samples).toStdString());
+    out << bytes;
+    for (int i = 0; i < toneSamples; ++i) {
+        out << static_cast<qint16>(8000.0 * std::sin(2.0 * std::numbers::pi * 440.0 * i / kRate));
+    }
+    wav.append(QByteArray(bytes - 2 * toneSamples, '\0'));
+    testsupport::WriteBytes(path.toStdString(), wav.toStdString());
 }
 
 void WriteMidi(const QString& path) {
