@@ -15,15 +15,6 @@ class TestDataView : public GameFixture {
     std::function<void(frmDataView&)> onYield; // at each wait of a fly-in on the open screen
     QWidget screen;                            // 12000 x 9000 twips at 96 DPI, no frame
 
-    // A screen whose timers stay off: the test gives every tick itself.
-    std::unique_ptr<frmDataView> Driven() {
-        auto view = std::make_unique<frmDataView>(&screen);
-        view->Form_Activate();
-        view->tmrData->stop();
-        view->tmrVeskPoker->stop();
-        return view;
-    }
-
     // "left,top" of each label, or with `colours` their colours; repeats dropped.
     static QString Look(const frmDataView& v, const QList<QLabel*>& labels, bool colours = false) {
         QStringList looks;
@@ -63,9 +54,14 @@ class TestDataView : public GameFixture {
 
     void cleanupTestCase() { platform::SetYieldHook(nullptr); }
 
-    // The rows fly in onto their places, all dims, lights row by row, and scatters dim.
-    void rowsFlyInLightAndScatter() {
-        const auto view = Driven();
+    // Ticks given one by one: the rows fly in onto their places, all dims, lights row
+    // by row, and scatters dim. The letters fly in side by side, hop one by one back
+    // onto their line, a colour wave runs from the first to the last, and they scatter.
+    void rowsAndTitleRunTheirCycles() {
+        const auto view = std::make_unique<frmDataView>(&screen);
+        view->Form_Activate();
+        view->tmrData->stop();
+        view->tmrVeskPoker->stop();
         while (view->intDataStep < 60) {
             view->tmrData_Timer();
         }
@@ -85,12 +81,7 @@ class TestDataView : public GameFixture {
         view->tmrData_Timer();
         QCOMPARE(Rows(*view, true).join(' '), dim);
         QCOMPARE(Rows(*view), (QStringList{"6000,4500", "6000,4500", "6000,6000", "6000,6000"}));
-    }
 
-    // The letters fly in side by side, hop one by one back onto their line, a colour
-    // wave runs from the first to the last, and the cycle ends in a scatter.
-    void titleFliesHopsWavesAndScatters() {
-        const auto view = Driven();
         const QList<QLabel*> letters(view->lblVeskPoker.begin(), view->lblVeskPoker.end());
         const QString line = "4680,1750 5010,1750 5340,1750 5670,1750 6000,1750 6330,1750 "
                              "6660,1750 6990,1750 7320,1750 7650,1750";
