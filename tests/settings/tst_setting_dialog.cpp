@@ -14,9 +14,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-using testsupport::ReadBytes;
-using testsupport::WriteBytes;
-
 // The dialog in a fresh program folder, its message boxes answered by the test and
 // every change checked in the bytes of Poker.ini.
 class TestSettingDialog : public QObject {
@@ -28,10 +25,13 @@ class TestSettingDialog : public QObject {
     QStringList boxes;
     std::function<bool()> answer;
 
-    std::string Ini() const { return ReadBytes(dir->filePath("Poker.ini").toStdString()); }
-    void AddFiles(int page, const QStringList& names, const std::string& bytes = {}) {
+    std::string Ini() const {
+        return testsupport::ReadBytes(dir->filePath("Poker.ini").toStdString());
+    }
+    void AddFiles(int page, const QStringList& names) {
         for (const QString& name : names) {
-            WriteBytes(dir->filePath((page == 0 ? "sound/" : "card/") + name).toStdString(), bytes);
+            testsupport::WriteBytes(
+                dir->filePath((page == 0 ? "sound/" : "card/") + name).toStdString(), "");
         }
     }
     void Open(int page) {
