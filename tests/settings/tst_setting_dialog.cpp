@@ -101,11 +101,11 @@ class TestSettingDialog : public QObject {
         QTest::newRow("line break") << 0 << QStringList{"a\nb.wav"} << ""
                                     << "a\nb.wav* " + sound + "です|" + notFound
                                     << "VESK POKER|このファイル名は設定ファイルに書き込めません。";
+        const QString warning =
+            "|指定されたフォルダにファイルがないのでカード柄の設定はできません。|";
         QTest::newRow("empty folder")
             << 1 << QStringList{} << "\\a.bmp"
-            << "|~/card|指定されたフォルダにファイルがないのでカード柄の設定はできません。|"
-               "説明：カードの裏の絵|現在の設定は、a.bmpです|" +
-                   notFound
+            << QString(card).replace("||", warning) + "a.bmpです|" + notFound
             << "VESK POKER|ファイルが選択されていません。";
     }
 

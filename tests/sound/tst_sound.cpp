@@ -50,16 +50,14 @@ class TestSound : public QObject {
         row("play if stopped starts after a stop", "long.wav,play,stop,ifstopped", true);
         row("a closed alias is silent and stays so", "long.wav,play,close,play,ifstopped", false);
         row("play if stopped starts a sound that ran out", "short.wav,play,runout,ifstopped", true);
-        row("a second open stops the sound it replaces", "long.wav,play,open TEST short.wav",
-            false);
+        row("reopening stops the old sound", "long.wav,play,open TEST short.wav", false);
         row("another alias neither takes nor stops the channel",
             "long.wav,play,open CARD long.wav,play CARD,stop CARD", true);
         // A decoder may take garbage for an empty song; it must not sound on.
         for (const QString bad : {"absent.wav", "noise.wav", "noise.mid", "huge.wav", ""}) {
             row(qPrintable("unplayable '" + bad + "'"), bad + ",play,ifstopped,runout", false);
         }
-        row("a second midi cuts the first short", "long.mid,play,open WIN2 other.MID,play WIN2",
-            false);
+        row("a second midi cuts the first", "long.mid,play,open WIN2 other.MID,play WIN2", false);
         row("a midi not on air stops nothing",
             "long.mid,play,open WIN2 other.MID,stop WIN2,close WIN2", true);
         row("a wav plays on beside a midi", "long.wav,play,open WIN2 other.MID,play WIN2", true);
