@@ -8,12 +8,7 @@ namespace soundfiles {
 // 16-bit mono WAV at 44.1 kHz: a 440 Hz tone, then silence.
 void WriteWav(const QString& path, int toneMs, int silenceMs);
 
-// A one-track MIDI file that holds middle C on an organ for noteMs.
-void WriteMidi(const QString& path, int noteMs);
-
-void WriteBytes(const QString& path, const QByteArray& bytes);
-
-// Timidity, built into SDL_mixer, looks for these; freepats installs the second.
-bool HasMidiPatches();
+// A MIDI file of one organ note held for 15 s.
+void WriteMidi(const QString& path);
 
 } // namespace soundfiles

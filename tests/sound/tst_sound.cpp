@@ -3,166 +3,127 @@
 #include "platform/ProgramFolder.h"
 #include "sound/basEffect.h"
 #include "support/Columns.h"
+#include "support/Files.h"
 
 #include <QtTest>
 
-// Runs on SDL's dummy driver: the mixer plays in real time into nothing, so whether
-// a sound is playing, has run out or was cut short can be watched through
-// SoundIsPlaying.
-constexpr const char* kAlias = "TEST";
-
+// On SDL's dummy driver the mixer plays in real time into nothing, so whether a
+// sound plays, has run out or was cut short shows in SoundIsPlaying.
 class TestSound : public QObject {
     Q_OBJECT
 
     QTemporaryDir folder;
 
     std::string Path(const QString& name) const { return folder.filePath(name).toStdString(); }
-    static bool Playing(const std::string& alias = kAlias) {
-        return basEffect::SoundIsPlaying(alias);
-    }
 
   private slots:
     void initTestCase() {
-        QVERIFY(folder.isValid());
         soundfiles::WriteWav(folder.filePath("short.wav"), 60, 0);
         // Far longer than any wait below, so "still playing" never means "ran out".
         soundfiles::WriteWav(folder.filePath("long.wav"), 15000, 0);
-        soundfiles::WriteMidi(folder.filePath("long.mid"), 15000);
-        soundfiles::WriteMidi(folder.filePath("other.MID"), 15000);
+        soundfiles::WriteMidi(folder.filePath("long.mid"));
+        soundfiles::WriteMidi(folder.filePath("other.MID"));
         soundfiles::WriteWav(folder.filePath("huge.wav"), 0, 770000); // 13 minutes
-        soundfiles::WriteBytes(folder.filePath("noise.wav"), QByteArray(5000, '\x5A'));
-        soundfiles::WriteBytes(folder.filePath("header.wav"),
-                               QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16));
-        soundfiles::WriteBytes(folder.filePath("noise.mid"),
-                               QByteArray("MThd") + QByteArray(400, '\x7F'));
+        testsupport::WriteBytes(Path("noise.wav"), std::string(5000, '\x5A'));
+        testsupport::WriteBytes(Path("noise.mid"), "MThd" + std::string(400, '\x7F'));
         // A backslash in the program folder's own name is an ordinary character; only
         // in the stored file names does it separate folders.
         QVERIFY(QDir(folder.path()).mkpath("game\\1/sound/in folder"));
-        soundfiles::WriteWav(folder.filePath("game\\1/sound/long.wav"), 15000, 0);
         soundfiles::WriteWav(folder.filePath("game\\1/sound/in folder/long.wav"), 15000, 0);
-        soundfiles::WriteMidi(folder.filePath("game\\1/sound/long.mid"), 15000);
         platform::SetProgramFolder(folder.filePath("game\\1").toStdString());
     }
 
     void cleanup() {
-        qputenv("SDL_AUDIODRIVER", "dummy");
-        basEffect::SoundClose(kAlias);
+        basEffect::SoundClose("TEST");
         basEffect::SoundCloseAll();
     }
 
-    // The file is opened as TEST, then the steps run; "card" plays and stops a sound
-    // under another alias, "other" starts a second MIDI file under another alias,
-    // "otherquiet" opens one there, stops and closes it.
+    // Steps are "operation [alias [file]]", the alias TEST by default; whether TEST
+    // plays at the end.
     void callsOnOneAlias_data() {
-        Columns<QString, QStringList, bool>("file", "steps", "playing");
-        const auto row = [](const char* name, QString file, QString steps, bool playing) {
-            QTest::newRow(name) << file << steps.split(' ', Qt::SkipEmptyParts) << playing;
+        Columns<QString, bool>("steps", "playing");
+        const auto row = [](const char* name, const QString& steps, bool playing) {
+            QTest::newRow(name) << "open TEST " + steps << playing;
         };
-        row("a fresh sound is stopped", "long.wav", "", false);
-        row("play starts", "long.wav", "play", true);
-        row("play if stopped starts a fresh sound", "long.wav", "ifstopped", true);
-        row("stop halts", "long.wav", "play stop", false);
-        row("play if stopped starts after a stop", "long.wav", "play stop ifstopped", true);
-        row("a closed alias is silent and stays so", "long.wav", "play close play ifstopped",
-            false);
-        row("a short sound runs out", "short.wav", "play runout", false);
-        row("play if stopped starts a sound that ran out", "short.wav", "play runout ifstopped",
-            true);
-        row("a second open stops the sound it replaces", "long.wav", "play reopen", false);
-        // The long sound would never run out within the wait.
-        row("a second open plays the new file", "long.wav", "reopen play runout", false);
-        row("never opened", QString(), "play ifstopped", false);
-        // Each alias keeps its own channel: a sound never cuts another short.
-        row("another alias neither takes nor stops the channel", "long.wav", "play card", true);
+        row("a fresh sound is stopped", "long.wav", false);
+        row("stop halts", "long.wav,play,stop", false);
+        row("play if stopped starts after a stop", "long.wav,play,stop,ifstopped", true);
+        row("a closed alias is silent and stays so", "long.wav,play,close,play,ifstopped", false);
+        row("play if stopped starts a sound that ran out", "short.wav,play,runout,ifstopped", true);
+        row("reopening stops the old sound", "long.wav,play,open TEST short.wav", false);
+        row("another alias neither takes nor stops the channel",
+            "long.wav,play,open CARD long.wav,play CARD,stop CARD", true);
         // A decoder may take garbage for an empty song; it must not sound on.
-        for (const char* bad :
-             {"absent.wav", "noise.wav", "header.wav", "noise.mid", "huge.wav", ""}) {
-            row(qPrintable(QString("unplayable '%1'").arg(bad)), bad, "play ifstopped runout",
-                false);
+        for (const QString bad : {"absent.wav", "noise.wav", "noise.mid", "huge.wav", ""}) {
+            row(qPrintable("unplayable '" + bad + "'"), bad + ",play,ifstopped,runout", false);
         }
-        if (soundfiles::HasMidiPatches()) {
-            row("midi plays", "long.mid", "play", true);
-            row("midi stops", "long.mid", "play stop", false);
-            row("a second midi cuts the first short", "long.mid", "play other", false);
-            row("a midi not on air stops nothing", "long.mid", "play otherquiet", true);
-            row("a wav plays on beside a midi", "long.wav", "play other", true);
-        }
+        row("a second midi cuts the first", "long.mid,play,open WIN2 other.MID,play WIN2", false);
+        row("a midi not on air stops nothing",
+            "long.mid,play,open WIN2 other.MID,stop WIN2,close WIN2", true);
+        row("a wav plays on beside a midi", "long.wav,play,open WIN2 other.MID,play WIN2", true);
     }
 
     void callsOnOneAlias() {
-        QFETCH(QString, file);
-        QFETCH(QStringList, steps);
-        if (!file.isNull()) {
-            basEffect::SoundOpen(Path(file), kAlias);
+        QFETCH(QString, steps);
+        const std::map<QString, void (*)(const std::string&)> act{
+            {"play", basEffect::SoundPlay},
+            {"ifstopped", basEffect::SoundPlayIfStopped},
+            {"stop", basEffect::SoundStop},
+            {"close", basEffect::SoundClose}};
+        for (const QString& step : steps.split(',')) {
+            const QStringList words = step.split(' ');
+            const std::string alias = words.value(1, "TEST").toStdString();
+            if (words[0] == "open") {
+                basEffect::SoundOpen(Path(words.value(2)), alias);
+            } else if (words[0] == "runout") {
+                QTRY_VERIFY(!basEffect::SoundIsPlaying(alias));
+            } else {
+                act.at(words[0])(alias);
+            }
         }
-        const std::map<QString, std::function<void()>> act{
-            {"play", [] { basEffect::SoundPlay(kAlias); }},
-            {"ifstopped", [] { basEffect::SoundPlayIfStopped(kAlias); }},
-            {"stop", [] { basEffect::SoundStop(kAlias); }},
-            {"close", [] { basEffect::SoundClose(kAlias); }},
-            {"reopen", [this] { basEffect::SoundOpen(Path("short.wav"), kAlias); }},
-            {"runout", [] { QTRY_VERIFY(!Playing()); }},
-            {"other",
-             [this] {
-                 basEffect::SoundOpen(Path("other.MID"), "WIN2");
-                 basEffect::SoundPlayIfStopped("WIN2");
-                 QVERIFY(Playing("WIN2"));
-             }},
-            {"card",
-             [this] {
-                 basEffect::SoundOpen(Path("long.wav"), "CARD");
-                 basEffect::SoundPlay("CARD");
-                 basEffect::SoundStop("CARD");
-             }},
-            {"otherquiet", [this] {
-                 basEffect::SoundOpen(Path("other.MID"), "WIN2");
-                 basEffect::SoundStop("WIN2");
-                 basEffect::SoundClose("WIN2");
-             }}};
-        for (const QString& step : steps) {
-            act.at(step)();
-        }
-        QTEST(Playing(), "playing");
+        QTEST(basEffect::SoundIsPlaying("TEST"), "playing");
     }
 
-    void openAllReadsTheSoundSection_data() {
-        Columns<QString, bool>("value", "playing");
-        QTest::newRow("file in the sound folder") << "\\long.wav" << true;
-        QTest::newRow("backslash separates folders") << "\\in folder\\long.wav" << true;
-        QTest::newRow("without the leading backslash no file is named") << "long.wav" << false;
-        if (soundfiles::HasMidiPatches()) {
-            QTest::newRow("midi") << "\\long.mid" << true;
-        }
-    }
-
+    // The stored names lead with a backslash, which, like every one inside them,
+    // separates folders under the sound folder; without it no file is named.
     void openAllReadsTheSoundSection() {
-        QFETCH(QString, value);
-        QByteArray ini("[SOUND]\r\n");
-        for (const char* alias : basEffect::kGameAliases) {
-            ini += QByteArray(alias) + "=" + value.toUtf8() + "\r\n";
+        std::string ini = "[SOUND]\r\n";
+        for (const std::string alias : basEffect::kGameAliases) {
+            ini += alias + "=" + (alias == "HOLD" ? "" : "\\in folder\\") + "long.wav\r\n";
         }
-        soundfiles::WriteBytes(folder.filePath("game\\1/Poker.ini"), ini);
+        testsupport::WriteBytes(Path("game\\1/Poker.ini"), ini);
         basIniProc::InitIniFile(); // the game reads the file once per start
         basEffect::SoundOpenAll();
+        QString playing;
         for (const char* alias : basEffect::kGameAliases) {
             basEffect::SoundPlayIfStopped(alias);
-            QTEST(Playing(alias), "playing");
+            playing += QString(alias) + (basEffect::SoundIsPlaying(alias) ? " " : "- ");
         }
+        QCOMPARE(playing, "CARD COININ COINOUT HOLD- BOO WIN0 WIN1 WIN2 BONUS FANFARE ");
     }
 
-    // One attempt per session: ten sounds on a machine without sound must not
-    // knock on the missing device ten times.
+    // One attempt per session: ten sounds on a machine without sound must not knock
+    // on the missing device ten times. Each call reaches the game tests' observer.
     void aMissingDeviceIsTriedOnceUntilCloseAll() {
+        int closeAlls = 0;
+        basEffect::SetSoundObserver([&](const std::string& operation, const std::string&) {
+            closeAlls += operation == "SoundCloseAll" ? 1 : 0;
+        });
+        QString playing;
+        const auto openAndPlay = [&] {
+            basEffect::SoundOpen(Path("long.wav"), "HOLD");
+            basEffect::SoundPlay("HOLD");
+            playing += basEffect::SoundIsPlaying("HOLD") ? "1" : "0";
+        };
         qputenv("SDL_AUDIODRIVER", "nosuchdriver");
-        basEffect::SoundOpen(Path("long.wav"), "CARD");
+        openAndPlay();
         qputenv("SDL_AUDIODRIVER", "dummy");
-        basEffect::SoundOpen(Path("long.wav"), "HOLD");
-        basEffect::SoundPlay("HOLD");
-        QVERIFY(!Playing("HOLD"));
+        openAndPlay();
         basEffect::SoundCloseAll();
-        basEffect::SoundOpen(Path("long.wav"), "HOLD");
-        basEffect::SoundPlay("HOLD");
-        QVERIFY(Playing("HOLD"));
+        openAndPlay();
+        basEffect::SetSoundObserver(nullptr);
+        QCOMPARE(playing, "001");
+        QCOMPARE(closeAlls, 1);
     }
 };
 
