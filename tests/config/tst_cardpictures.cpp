@@ -9,56 +9,34 @@
 #include <QLabel>
 #include <QtTest>
 #include <filesystem>
-#include <sys/stat.h>
 
-using testsupport::InFolder;
-using testsupport::WriteBytes;
+using namespace basIniProc;
 
 namespace {
 
-// Watches every paint of the wait bar, so a test sees the bar as the player did.
+// Records every paint of the wait bar, so a test sees the bar as the player did.
 class BarWatcher : public QObject {
   public:
-    std::vector<int> lengths;
-    bool windowWasVisible = false;
-    bool onlyBlanks = true;
+    QStringList painted;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && watched->objectName() == "lblWaitBar") {
-            const auto* bar = static_cast<QLabel*>(watched);
-            lengths.push_back(static_cast<int>(bar->text().size()));
-            windowWasVisible = windowWasVisible || bar->window()->isVisible();
-            onlyBlanks = onlyBlanks && bar->text().trimmed().isEmpty();
+        if (event->type() == QEvent::Paint && watched->objectName() == "lblWaitBar" &&
+            static_cast<QWidget*>(watched)->window()->isVisible()) {
+            painted << static_cast<QLabel*>(watched)->text();
         }
         return false;
     }
 };
 
-// Qt reads GIF but cannot write it: a 1 x 1 red GIF, byte by byte.
-const std::string kTinyGif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
-                           ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
-                           35);
-
-void SavePicture(const std::string& path, QColor colour) {
-    if (path.ends_with(".gif")) {
-        WriteBytes(path, kTinyGif);
-        return;
-    }
-    QImage image(20, 30, QImage::Format_RGB32);
+// Saved under a plain name first: Qt would re-encode a name that is not UTF-8.
+void SavePicture(const std::string& path, QSize size = {20, 30}, QRgb colour = 0xff00ff00) {
+    const auto plain = std::filesystem::path(path).parent_path() / "plain";
+    std::filesystem::create_directories(plain.parent_path());
+    QImage image(size, size.width() > 1000 ? QImage::Format_Mono : QImage::Format_RGB32);
     image.fill(colour);
-    QVERIFY(image.save(QString::fromStdString(path)));
-}
-
-std::vector<QImage*> AllSlots() {
-    std::vector<QImage*> all{&basIniProc::picBack, &basIniProc::picJoker};
-    for (auto* suit : {&basIniProc::picClub, &basIniProc::picDiamond, &basIniProc::picHeart,
-                       &basIniProc::picSpade}) {
-        for (QImage& image : *suit) {
-            all.push_back(&image);
-        }
-    }
-    return all;
+    QVERIFY(image.save(QString::fromStdString(plain), path.ends_with(".jpg") ? "JPG" : "BMP"));
+    std::filesystem::rename(plain, path);
 }
 
 } // namespace
@@ -68,141 +46,83 @@ class TestCardPictures : public QObject {
 
     std::unique_ptr<QTemporaryDir> dir_;
 
-    std::string Card(const std::string& name) const { return InFolder(*dir_, "card/" + name); }
+    std::string Card(const std::string& name) const {
+        return testsupport::InFolder(*dir_, "card/" + name);
+    }
 
   private slots:
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
         platform::SetProgramFolder(dir_->path().toStdString());
-        basIniProc::InitIniFile();
-        for (QImage* slot : AllSlots()) {
-            *slot = QImage(1, 1, QImage::Format_RGB32);
-        }
+        InitIniFile();
     }
 
-    void cleanup() { platform::SetProgramFolder(""); }
+    void cleanup() {
+        platform::SetProgramFolder("");
+        std::filesystem::remove_all(dir_->path().toStdString()); // names Qt cannot decode
+    }
 
-    void emptyCardFolderLeavesEverySlotNullAndFillsTheBar() {
+    // Each default name fills its own slot, a missing file empties one, and the
+    // visible bar grows one blank per picture, every step painted.
+    void eachKeyFillsItsOwnSlotStepByStep() {
+        const std::vector<std::pair<std::string, QImage*>> files{
+            {"ura.bmp", &picBack},         {"joker.bmp", &picJoker},
+            {"clb_1.bmp", &picClub[0]},    {"dia_12.bmp", &picDiamond[11]},
+            {"her_13.bmp", &picHeart[12]}, {"spd_10.bmp", &picSpade[9]}};
+        for (int i = 0; i < static_cast<int>(files.size()); ++i) {
+            SavePicture(Card(files[i].first), {20, 30}, QColor::fromHsv(i * 50, 255, 255).rgb());
+        }
+        picClub[1] = picHeart[11] = picSpade[12] = QImage(1, 1, QImage::Format_RGB32);
         BarWatcher watcher;
         qApp->installEventFilter(&watcher);
-        basIniProc::LoadCardPictures();
+        LoadCardPictures();
         qApp->removeEventFilter(&watcher);
-
-        for (const QImage* slot : AllSlots()) {
-            QVERIFY(slot->isNull());
+        for (int i = 0; i < static_cast<int>(files.size()); ++i) {
+            QCOMPARE(files[i].second->pixel(0, 0), QColor::fromHsv(i * 50, 255, 255).rgb());
         }
-        QVERIFY(watcher.windowWasVisible);
-        QVERIFY(watcher.onlyBlanks);
-        QVERIFY(!watcher.lengths.empty());
-        QCOMPARE(watcher.lengths.back(), frmWait::kBarBlanks);
+        QVERIFY(picClub[1].isNull() && picHeart[11].isNull() && picSpade[12].isNull());
         for (int step = 1; step <= frmWait::kBarBlanks; ++step) {
-            QVERIFY2(std::ranges::count(watcher.lengths, step) > 0, "every step is painted");
-        }
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            QVERIFY(!qobject_cast<frmWait*>(window) || !window->isVisible());
+            QVERIFY(watcher.painted.contains(QString(step, ' ')));
         }
     }
 
-    void eachKeyFillsItsOwnSlot() {
-        SavePicture(Card("ura.bmp"), Qt::blue);
-        SavePicture(Card("joker.bmp"), Qt::magenta);
-        SavePicture(Card("clb_1.bmp"), Qt::black);
-        SavePicture(Card("dia_12.bmp"), Qt::red);
-        SavePicture(Card("her_13.bmp"), Qt::yellow);
-        SavePicture(Card("spd_10.bmp"), Qt::gray);
-        basIniProc::LoadCardPictures();
-        QCOMPARE(basIniProc::picBack.pixelColor(0, 0), QColor(Qt::blue));
-        QCOMPARE(basIniProc::picJoker.pixelColor(0, 0), QColor(Qt::magenta));
-        QCOMPARE(basIniProc::picClub[0].pixelColor(0, 0), QColor(Qt::black));
-        QCOMPARE(basIniProc::picDiamond[11].pixelColor(0, 0), QColor(Qt::red));
-        QCOMPARE(basIniProc::picHeart[12].pixelColor(0, 0), QColor(Qt::yellow));
-        QCOMPARE(basIniProc::picSpade[9].pixelColor(0, 0), QColor(Qt::gray));
-        QVERIFY(basIniProc::picClub[1].isNull());
-        QVERIFY(basIniProc::picHeart[11].isNull());
-    }
-
+    // What the stored value names, and what lies there, decide the picture: a huge one
+    // is not decoded at full size, a name that is not UTF-8 is not re-encoded on its
+    // way to the file, and what cannot be read leaves the card blank.
     void storedValuesDecideWhatLoads_data() {
-        Columns<QString, QString, QSize>("value", "file", "size");
-        const auto row = [](const char* name, QString value, QString file, QSize size) {
-            QTest::newRow(name) << value << file << size;
-        };
+        Columns<QString, QString, QString, QSize>("value", "file", "kind", "size");
         const QSize none(0, 0);
         const QSize saved(20, 30);
-        row("jpeg", "\\face.jpg", "face.jpg", saved);
-        row("gif", "\\face.gif", "face.gif", QSize(1, 1));
-        row("icon", "\\face.ico", "face.ico", saved);
-        row("png", "\\face.png", "face.png", saved);
-        row("subfolder", "\\deck\\red\\face.bmp", "deck/red/face.bmp", saved);
-        row("missing file", "\\absent.bmp", "face.bmp", none);
-        row("empty value names the folder", "", "face.bmp", none);
-        row("no leading backslash", "face.bmp", "face.bmp", none);
-        row("a folder", "\\deck", "deck/face.bmp", none);
+        Row("jpeg", "\\face.jpg", "face.jpg", "", saved);
+        Row("subfolder", "\\deck\\red\\face.bmp", "deck/red/face.bmp", "", saved);
+        Row("name not UTF-8", QString::fromLatin1("\\f\xe9.bmp"), QString::fromLatin1("f\xe9.bmp"),
+            "", saved);
+        Row("missing file", "\\absent.bmp", "face.bmp", "", none);
+        Row("empty value names the folder", "", "face.bmp", "", none);
+        Row("no leading backslash", "face.bmp", "face.bmp", "", none);
+        Row("a folder", "\\deck", "deck/face.bmp", "", none);
+        Row("no picture", "\\t.bmp", "t.bmp", "this is not a bitmap\r\n", none);
+        Row("truncated bitmap", "\\t.bmp", "t.bmp", QString::fromLatin1("BM\x36\0\0\0", 6), none);
+        Row("picture over 4 megapixels", "\\h.bmp", "h.bmp", "2100x2100", none);
+        Row("picture over the largest card", "\\l.bmp", "l.bmp", "1600x2000", QSize(768, 960));
     }
 
     void storedValuesDecideWhatLoads() {
         QFETCH(QString, value);
         QFETCH(QString, file);
-        QFETCH(QSize, size);
-        std::filesystem::create_directories(
-            std::filesystem::path(Card(file.toStdString())).parent_path());
-        SavePicture(Card(file.toStdString()), Qt::green);
-        basIniProc::WriteIni("CARD", "H_05", value.toStdString());
-        basIniProc::LoadCardPictures();
-        QCOMPARE(basIniProc::picHeart[4].size(), size);
-        QCOMPARE(basIniProc::picHeart[4].isNull(), size.isEmpty());
-    }
-
-    // Faults caught: a pipe or device that blocks or floods the start, a huge file
-    // read whole, a huge picture decoded at full size, and a stored name that is not
-    // UTF-8 re-encoded on the way to the file.
-    void namedFilesAreReadSafely_data() {
-        Columns<QString, QSize>("kind", "size");
-        const QSize empty(0, 0);
-        QTest::newRow("pipe") << "pipe" << empty;
-        QTest::newRow("device") << "device" << empty;
-        QTest::newRow("file over 64 MiB") << "sparse" << empty;
-        QTest::newRow("picture over 4 megapixels") << "2100x2100" << empty;
-        QTest::newRow("picture over the largest card") << "1600x2000" << QSize(768, 960);
-        QTest::newRow("name not UTF-8") << "latin1" << QSize(20, 30);
-    }
-
-    void namedFilesAreReadSafely() {
         QFETCH(QString, kind);
-        const std::string name = kind == "latin1" ? "f\xe9.bmp" : "face.bmp";
-        const std::string path = Card(name);
+        const std::string path = Card(file.toLatin1().toStdString());
         const QStringList size = kind.split('x');
-        if (kind == "pipe") {
-            QCOMPARE(mkfifo(path.c_str(), 0600), 0);
-        } else if (kind == "device") {
-            std::filesystem::create_symlink("/dev/zero", path);
-        } else if (kind == "sparse") {
-            WriteBytes(path, "BM");
-            std::filesystem::resize_file(path, 65 * 1024 * 1024);
+        if (kind.isEmpty()) {
+            SavePicture(path);
         } else if (size.size() == 2) {
-            QImage picture(size[0].toInt(), size[1].toInt(), QImage::Format_Mono);
-            picture.fill(0);
-            QVERIFY(picture.save(QString::fromStdString(path), "BMP"));
+            SavePicture(path, {size[0].toInt(), size[1].toInt()});
         } else {
-            SavePicture(Card("plain.bmp"), Qt::green);
-            std::filesystem::rename(Card("plain.bmp"), path);
+            testsupport::WriteBytes(path, kind.toLatin1().toStdString());
         }
-        basIniProc::WriteIni("CARD", "URA", "\\" + name);
-        basIniProc::LoadCardPictures();
-        QTEST(basIniProc::picBack.size(), "size");
-    }
-
-    void fileThatIsNoPictureLeavesTheSlotNull_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("text") << QByteArray("this is not a bitmap\r\n");
-        QTest::newRow("truncated bitmap header") << QByteArray("BM\x36\x00\x00\x00", 6);
-    }
-
-    void fileThatIsNoPictureLeavesTheSlotNull() {
-        QFETCH(QByteArray, bytes);
-        WriteBytes(Card("spd_1.bmp"), bytes.toStdString());
-        basIniProc::LoadCardPictures();
-        QVERIFY(basIniProc::picSpade[0].isNull());
+        WriteIni("CARD", "H_05", value.toLatin1().toStdString());
+        LoadCardPictures();
+        QTEST(picHeart[4].size(), "size");
     }
 };
 

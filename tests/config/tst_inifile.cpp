@@ -6,6 +6,8 @@
 #include <QtTest>
 #include <filesystem>
 
+namespace fs = std::filesystem;
+
 using testsupport::InFolder;
 using testsupport::ReadBytes;
 using testsupport::WriteBytes;
@@ -44,11 +46,7 @@ class TestIniFile : public QObject {
 
     std::string Ini() const { return InFolder(*dir_, "Poker.ini"); }
 
-    // A start with the given Poker.ini, or none.
-    void Start(const std::string& bytes = {}) {
-        if (!bytes.empty()) {
-            WriteBytes(Ini(), bytes);
-        }
+    static void Start() {
         basIniProc::InitIniFile();
         basIniProc::LoadCoinData();
         basIniProc::LoadGameSpeed();
@@ -64,66 +62,23 @@ class TestIniFile : public QObject {
 
     void cleanup() { platform::SetProgramFolder(""); }
 
-    // The file a dangling link names is the player's Poker.ini, not yet written.
-    void firstStartWritesTheDefaults_data() {
-        Columns<QString, bool>("slashes", "link");
-        QTest::newRow("folder without a slash") << "" << false;
-        QTest::newRow("two slashes") << "//" << false;
-        QTest::newRow("a dangling link") << "/" << true;
-    }
-
-    void firstStartWritesTheDefaults() {
-        QFETCH(QString, slashes);
-        QFETCH(bool, link);
-        if (link) {
-            std::filesystem::create_directory(InFolder(*dir_, "saved"));
-            std::filesystem::create_symlink("saved/mine.ini", Ini());
-        }
-        platform::SetProgramFolder(dir_->path().toStdString() + slashes.toStdString());
+    // A first start writes the defaults, here through a dangling link at the name:
+    // the player's Poker.ini, not yet written. Read once per start, later reads are
+    // served from memory, yet a save starts from the file as it stands, keeping what
+    // another writer (the settings dialog) put there since.
+    void firstStartAndASaveOnTopOfTheFile() {
+        fs::create_directory(InFolder(*dir_, "saved"));
+        fs::create_symlink("saved/mine.ini", Ini());
         Start();
-        QCOMPARE(QString::fromStdString(basIniProc::strAppPath), dir_->path() + "/");
-        QVERIFY(std::filesystem::is_directory(InFolder(*dir_, "sound")));
-        QVERIFY(std::filesystem::is_directory(InFolder(*dir_, "card")));
-        QCOMPARE(std::filesystem::is_symlink(Ini()), link);
-        QCOMPARE(ReadBytes(Ini()), kDefaultIni);
+        QVERIFY(fs::is_directory(InFolder(*dir_, "sound")) &&
+                fs::is_directory(InFolder(*dir_, "card")));
+        QVERIFY(fs::is_symlink(Ini()));
+        std::string other = ReadBytes(Ini());
+        QCOMPARE(other, kDefaultIni);
         QCOMPARE(basIniProc::lngCoin, 50);
         QCOMPARE(basIniProc::intGameSpeed, std::int16_t{200});
         QCOMPARE(basIniProc::lngBackColor, 32768);
-    }
 
-    void existingFileAndNamesAreNeverTouched() {
-        const std::string own = "[COIN]\nTOTAL=7\n";
-        WriteBytes(Ini(), own);
-        WriteBytes(InFolder(*dir_, "sound"), "a file, not a folder");
-        basIniProc::InitIniFile();
-        QCOMPARE(ReadBytes(Ini()), own);
-        QVERIFY(std::filesystem::is_regular_file(InFolder(*dir_, "sound")));
-        QVERIFY(std::filesystem::is_directory(InFolder(*dir_, "card")));
-    }
-
-    // A save cut off by a kill leaves its temporary file; the next start removes it,
-    // but not one of a game still running, nor a file of another name.
-    void startRemovesTemporariesOfKilledSaves() {
-        const QStringList kept{"Poker.ini.tmp" + QString::number(getpid()) + ".7",
-                               "Poker.ini.tmp1x.2", "Poker.ini.tmp"};
-        for (const QString& name : kept + QStringList{"Poker.ini.tmp2147483647.0"}) {
-            WriteBytes(InFolder(*dir_, name.toStdString()), "half");
-        }
-        basIniProc::InitIniFile();
-        QStringList left = testsupport::FileNames(*dir_);
-        QStringList expected = kept + QStringList{"Poker.ini", "card", "sound"};
-        left.sort();
-        expected.sort();
-        QCOMPARE(left, expected);
-    }
-
-    // Read once per start: later reads are served from memory, yet a save starts
-    // from the file as it stands, keeping what another writer (the settings
-    // dialog) put there since.
-    void readOnceAndSaveOnTopOfTheFile() {
-        basIniProc::InitIniFile();
-        basIniProc::LoadCoinData();
-        std::string other = ReadBytes(Ini());
         other.replace(other.find("\\CARD.wav"), 9, "\\mine.wav");
         WriteBytes(Ini(), other);
         QCOMPARE(basIniProc::GetIni("SOUND", "CARD"), std::string("\\CARD.wav"));
@@ -136,50 +91,53 @@ class TestIniFile : public QObject {
         QCOMPARE(basIniProc::GetIni("SOUND", "CARD"), std::string("\\mine.wav"));
     }
 
-    // The balance is held within the limit, so a hand-edited one cannot wrap on the
-    // next bet; the double-up records are read as they stand.
+    // A start leaves the player's own file, and a file where a folder would go, alone.
+    // A save cut off by a kill leaves its temporary file; the next start removes it,
+    // but not one of a game still running, nor a file of another name.
+    void startKeepsWhatIsNotItsOwn() {
+        const std::string own = "[COIN]\nTOTAL=7\n";
+        WriteBytes(Ini(), own);
+        WriteBytes(InFolder(*dir_, "sound"), "a file, not a folder");
+        const QStringList kept{"Poker.ini.tmp" + QString::number(getpid()) + ".7",
+                               "Poker.ini.tmp1x.2", "Poker.ini.tmp", "Poker.ini.tmp-2147483647.0"};
+        for (const QString& name : kept + QStringList{"Poker.ini.tmp2147483647.0"}) {
+            WriteBytes(InFolder(*dir_, name.toStdString()), "half");
+        }
+        basIniProc::InitIniFile();
+        QCOMPARE(ReadBytes(Ini()), own);
+        QVERIFY(fs::is_regular_file(InFolder(*dir_, "sound")));
+        QStringList left = testsupport::FileNames(*dir_);
+        QStringList expected = kept + QStringList{"Poker.ini", "card", "sound"};
+        left.sort();
+        expected.sort();
+        QCOMPARE(left, expected);
+    }
+
+    // One text for the balance, the double-up record, the speed and the colour. The
+    // balance is held within the limit, so a hand-edited one cannot wrap on the next
+    // bet; the record and the colour are read as they stand; the speed fits 16 bits,
+    // and 0 means the default.
     void numbersFromTheFile_data() {
-        Columns<QString, int, int>("text", "coins", "record");
-        QTest::newRow("missing") << QString() << 0 << 0;
-        QTest::newRow("plain") << "123" << 123 << 123;
-        QTest::newRow("negative") << "-45" << -45 << -45;
-        QTest::newRow("plus sign, blanks around") << "  +8  " << 8 << 8;
-        QTest::newRow("empty") << "" << 0 << 0;
-        QTest::newRow("letters") << "abc" << 0 << 0;
-        QTest::newRow("lone minus") << "-" << 0 << 0;
-        QTest::newRow("leading integer") << "12.9e3" << 12 << 12;
-        QTest::newRow("the limit") << "99999999" << 99999999 << 99999999;
-        QTest::newRow("past the limit") << "100000000" << 99999999 << 100000000;
-        QTest::newRow("below minus the limit") << "-100000000" << -99999999 << -100000000;
-        QTest::newRow("smallest 32-bit") << "-2147483648" << -99999999 << -2147483647 - 1;
-        QTest::newRow("far too large") << QString(40, '9') << 99999999 << 2147483647;
+        Columns<QString, int, int, int>("text", "coins", "record", "speed");
+        Row("negative", "-45", -45, -45, -45);
+        Row("plus sign, blanks around", "  +8  ", 8, 8, 8);
+        Row("letters", "abc", 0, 0, 200);
+        Row("leading integer", "12.9e3", 12, 12, 12);
+        Row("past the limit", "100000000", 99999999, 100000000, 32767);
+        Row("smallest 32-bit", "-2147483648", -99999999, -2147483647 - 1, -32768);
+        Row("far too large", QString(40, '9'), 99999999, 2147483647, 32767);
     }
 
     void numbersFromTheFile() {
         QFETCH(QString, text);
         const std::string value = text.toStdString();
-        Start(text.isNull() ? "[COIN]\r\n[PLAYDATA]\r\n"
-                            : "[COIN]\r\nTOTAL=" + value +
-                                  "\r\n[PLAYDATA]\r\nMAX_DOUBLE_WIN=" + value + "\r\n");
+        WriteBytes(Ini(), "[COIN]\r\nTOTAL=" + value + "\r\n[PLAYDATA]\r\nMAX_DOUBLE_WIN=" + value +
+                              "\r\n[SETTING]\r\nGAME=" + value + "\r\nBACKCOLOR=" + value);
+        Start();
         QTEST(basIniProc::lngCoin, "coins");
         QTEST(basIniProc::lngMaxDoubleWin, "record");
-    }
-
-    void settingsFromTheFile_data() {
-        Columns<QString, int, int>("lines", "speed", "colour");
-        QTest::newRow("missing keys") << "" << 200 << 0;
-        QTest::newRow("zero speed, blue") << "GAME=0\r\nBACKCOLOR=16711680" << 200 << 16711680;
-        QTest::newRow("speed one, colour no number") << "GAME=1\r\nBACKCOLOR=green" << 1 << 0;
-        QTest::newRow("negative speed kept") << "GAME=-5" << -5 << 0;
-        QTest::newRow("beyond 16 bits") << "GAME=40000" << 32767 << 0;
-        QTest::newRow("below 16 bits") << "GAME=-40000" << -32768 << 0;
-    }
-
-    void settingsFromTheFile() {
-        QFETCH(QString, lines);
-        Start("[SETTING]\r\n" + lines.toStdString());
+        QTEST(basIniProc::lngBackColor, "record");
         QTEST(int{basIniProc::intGameSpeed}, "speed");
-        QTEST(basIniProc::lngBackColor, "colour");
     }
 };
 

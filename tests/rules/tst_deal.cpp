@@ -7,18 +7,11 @@
 #include <QtTest>
 #include <cmath>
 
-using testsupport::Card;
+using namespace basPokerProc;
 using testsupport::kJoker;
 using testsupport::ScriptCards;
 
 namespace {
-
-using namespace basPokerProc;
-
-void Place(bool thrownAway, std::size_t at, const Card& card) {
-    (thrownAway ? strDropMark : strCardMark)[at] = std::to_string(card.suit);
-    (thrownAway ? strDropNo : strCardNo)[at] = std::to_string(card.rank);
-}
 
 std::pair<int, int> Deal() {
     std::int16_t suit = 0;
@@ -26,8 +19,6 @@ std::pair<int, int> Deal() {
     DealCard(suit, rank);
     return {suit, rank};
 }
-
-const float kLargest = std::nextafter(1.0f, 0.0f);
 
 } // namespace
 
@@ -45,13 +36,14 @@ class TestDeal : public QObject {
     }
 
     // The joker takes the lowest 52nd of the first value; suit and rank then split
-    // theirs evenly, up to the largest value the source gives.
+    // theirs evenly, up to the largest value the source gives (no fifth suit there).
     void randomValuesSpreadEvenlyOverThePack_data() {
         Columns<QList<float>, int, int>("values", "suit", "rank");
-        QTest::newRow("joker, top of its share") << QList<float>{0.0192f} << 9 << 99;
-        QTest::newRow("club ace, tops") << QList<float>{0.0193f, 0.2499f, 0.0769f} << 1 << 0;
-        QTest::newRow("diamond two, bottoms") << QList<float>{0.5f, 0.2501f, 0.077f} << 2 << 1;
-        QTest::newRow("largest values") << QList<float>{0.5f, kLargest, kLargest} << 4 << 12;
+        const float largest = std::nextafter(1.0f, 0.0f);
+        Row("joker, top of its share", QList<float>{0.0192f}, 9, 99);
+        Row("club ace, tops", QList<float>{0.0193f, 0.2499f, 0.0769f}, 1, 0);
+        Row("diamond two, bottoms", QList<float>{0.5f, 0.2501f, 0.077f}, 2, 1);
+        Row("largest values", QList<float>{0.5f, largest, largest}, 4, 12);
     }
 
     void randomValuesSpreadEvenlyOverThePack() {
@@ -62,13 +54,13 @@ class TestDeal : public QObject {
         QCOMPARE(Deal(), std::make_pair(suit, rank));
     }
 
-    // A card on the table or thrown away is drawn again, and events run once per
-    // attempt; another suit of a dealt rank and the "0"/"0" of an empty slot block nothing.
+    // A card on the table or thrown away is drawn again, with events run once per
+    // attempt; another suit of a dealt rank and an empty slot's "0"/"0" block nothing.
     void usedCardsAreDrawnAgain() {
-        Place(false, 2, {3, 11});
-        Place(true, 4, {1, 0});
-        Place(false, 0, kJoker);
-        Place(true, 1, {4, 7});
+        strCardMark = {"9", "0", "3", "0", "0"};
+        strCardNo = {"99", "0", "11", "0", "0"};
+        strDropMark = {"0", "4", "0", "0", "1"};
+        strDropNo = {"0", "7", "0", "0", "0"};
         ScriptCards({{3, 11}, {1, 0}, kJoker, {1, 7}, {1, 0}});
         int attempts = 0;
         platform::SetEventsHook([&] { ++attempts; });
@@ -79,16 +71,16 @@ class TestDeal : public QObject {
         QCOMPARE(Deal(), std::make_pair(1, 0));
     }
 
+    // Styles 1 red/black, 2 high/low, 3 standard; states 2 and 3 deal in double-up.
     void jokerRules_data() {
         Columns<int, int, bool>("style", "status", "jokerAllowed");
-        QTest::newRow("poker deal, standard") << 3 << 0 << true;
-        QTest::newRow("poker draw, red/black") << 1 << 1 << true;
-        QTest::newRow("red/black dealer") << 1 << 2 << false;
-        QTest::newRow("red/black player") << 1 << 3 << false;
-        QTest::newRow("hi/low dealer") << 2 << 2 << false;
-        QTest::newRow("hi/low next card") << 2 << 3 << true;
-        QTest::newRow("standard dealer") << 3 << 2 << true;
-        QTest::newRow("standard player") << 3 << 3 << true;
+        Row("poker deal, standard", 3, 0, true);
+        Row("poker draw, red/black", 1, 1, true);
+        Row("red/black dealer", 1, 2, false);
+        Row("red/black player", 1, 3, false);
+        Row("hi/low dealer", 2, 2, false);
+        Row("hi/low next card", 2, 3, true);
+        Row("standard player", 3, 3, true);
     }
 
     void jokerRules() {
