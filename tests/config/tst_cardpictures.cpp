@@ -1,29 +1,15 @@
 #include "config/CardPictures.h"
 #include "config/basIniProc.h"
-#include "config/frmWait.h"
 #include "platform/ProgramFolder.h"
 #include "support/Columns.h"
 #include "support/Files.h"
 
-#include <QApplication>
-#include <QLabel>
 #include <QtTest>
 #include <filesystem>
 
 using namespace basIniProc;
 
 namespace {
-
-// Records every paint of the wait bar, so a test sees the bar as the player did.
-struct BarWatcher : QObject {
-    QStringList painted;
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && watched->objectName() == "lblWaitBar") {
-            painted << static_cast<QLabel*>(watched)->text();
-        }
-        return false;
-    }
-};
 
 // Saved under a plain name first: Qt would re-encode a name that is not UTF-8.
 void SavePicture(const std::string& path, QSize size = {20, 30}, QRgb colour = 0xff00ff00) {
@@ -58,9 +44,8 @@ class TestCardPictures : public QObject {
         std::filesystem::remove_all(dir_->path().toStdString()); // names Qt cannot decode
     }
 
-    // Each default name fills its own slot, a missing file empties one, and the
-    // visible bar grows one blank per picture, every step painted.
-    void eachKeyFillsItsOwnSlotStepByStep() {
+    // Each default name fills its own slot, and a missing file empties one.
+    void eachKeyFillsItsOwnSlot() {
         const std::vector<std::pair<std::string, QImage*>> files{
             {"ura.bmp", &picBack},         {"joker.bmp", &picJoker},
             {"clb_1.bmp", &picClub[0]},    {"dia_12.bmp", &picDiamond[11]},
@@ -69,17 +54,11 @@ class TestCardPictures : public QObject {
             SavePicture(Card(files[i].first), {20, 30}, QColor::fromHsv(i * 50, 255, 255).rgb());
         }
         picClub[1] = picHeart[11] = picSpade[12] = QImage(1, 1, QImage::Format_RGB32);
-        BarWatcher watcher;
-        qApp->installEventFilter(&watcher);
         LoadCardPictures();
-        qApp->removeEventFilter(&watcher);
         for (int i = 0; i < static_cast<int>(files.size()); ++i) {
             QCOMPARE(files[i].second->pixel(0, 0), QColor::fromHsv(i * 50, 255, 255).rgb());
         }
         QVERIFY(picClub[1].isNull() && picHeart[11].isNull() && picSpade[12].isNull());
-        for (int step = 1; step <= frmWait::kBarBlanks; ++step) {
-            QVERIFY(watcher.painted.contains(QString(step, ' ')));
-        }
     }
 
     // What the stored value names, and what lies there, decide the picture: a huge one

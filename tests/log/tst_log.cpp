@@ -28,10 +28,6 @@ QByteArray Games(int first, int last, int coin = 50) {
     return bytes;
 }
 
-const QRgb kBlack = qRgb(0, 0, 0);
-const QRgb kWhite = qRgb(255, 255, 255);
-const QRgb kYellow = qRgb(255, 255, 0);
-
 // The colours present; lines drawn without antialiasing add no others.
 std::set<QRgb> Colours(const QImage& image) {
     std::set<QRgb> colours;
@@ -135,8 +131,8 @@ class TestLog : public QObject {
                 .toImage()
                 .convertToFormat(QImage::Format_RGB32);
         };
-        const std::set<QRgb> axisOnly{kBlack, kWhite};
-        const std::set<QRgb> withLine{kBlack, kWhite, kYellow};
+        const std::set<QRgb> axisOnly{qRgb(0, 0, 0), qRgb(255, 255, 255)};
+        const std::set<QRgb> withLine{qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 255, 0)};
         basLog::DrawCoinGraph(box);
         QCOMPARE(Colours(shot()), axisOnly);
 
