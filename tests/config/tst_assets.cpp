@@ -1,12 +1,38 @@
+#include "config/CardPictures.h"
 #include "config/DefaultIni.h"
 #include "config/ProfileText.h"
+#include "config/basIniProc.h"
+#include "platform/ProgramFolder.h"
+#include "support/Columns.h"
 #include "support/Files.h"
 
-#include <QImage>
 #include <QtTest>
+#include <filesystem>
+
+using namespace basIniProc;
+
+namespace {
+
+// Saved under a plain name first: Qt would re-encode a name that is not UTF-8.
+void SavePicture(const std::string& path, QSize size = {20, 30}, QRgb colour = 0xff00ff00) {
+    const auto plain = std::filesystem::path(path).parent_path() / "plain";
+    std::filesystem::create_directories(plain.parent_path());
+    QImage image(size, size.width() > 1000 ? QImage::Format_Mono : QImage::Format_RGB32);
+    image.fill(colour);
+    QVERIFY(image.save(QString::fromStdString(plain), path.ends_with(".jpg") ? "JPG" : "BMP"));
+    std::filesystem::rename(plain, path);
+}
+
+} // namespace
 
 class TestAssets : public QObject {
     Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+
+    std::string Card(const std::string& name) const {
+        return dir_->filePath("card/").toStdString() + name;
+    }
 
   private slots:
     // Every picture and sound a first start's Poker.ini names is beside the built
@@ -32,6 +58,70 @@ class TestAssets : public QObject {
             const QString file = path("SOUND", key).replace('\\', '/');
             QVERIFY2(testsupport::ReadBytes(file.toStdString()).starts_with("RIFF"), key);
         }
+    }
+
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        platform::SetProgramFolder(dir_->path().toStdString());
+        InitIniFile();
+    }
+
+    void cleanup() {
+        platform::SetProgramFolder("");
+        std::filesystem::remove_all(dir_->path().toStdString()); // names Qt cannot decode
+    }
+
+    // Each default name fills its own slot, and a missing file empties one.
+    void eachKeyFillsItsOwnSlot() {
+        const std::vector<std::pair<std::string, QImage*>> files{
+            {"ura.bmp", &picBack},         {"joker.bmp", &picJoker},
+            {"clb_1.bmp", &picClub[0]},    {"dia_12.bmp", &picDiamond[11]},
+            {"her_13.bmp", &picHeart[12]}, {"spd_10.bmp", &picSpade[9]}};
+        for (int i = 0; i < static_cast<int>(files.size()); ++i) {
+            SavePicture(Card(files[i].first), {20, 30}, QColor::fromHsv(i * 50, 255, 255).rgb());
+        }
+        picClub[1] = picHeart[11] = picSpade[12] = QImage(1, 1, QImage::Format_RGB32);
+        LoadCardPictures();
+        for (int i = 0; i < static_cast<int>(files.size()); ++i) {
+            QCOMPARE(files[i].second->pixel(0, 0), QColor::fromHsv(i * 50, 255, 255).rgb());
+        }
+        QVERIFY(picClub[1].isNull() && picHeart[11].isNull() && picSpade[12].isNull());
+    }
+
+    // What the stored value names, and what lies there, decide the picture: a
+    // huge one is not decoded at full size, a name that is not UTF-8 is not
+    // re-encoded on its way to the file, and what cannot be read leaves the card
+    // blank.
+    void storedValuesDecideWhatLoads_data() {
+        Columns<QString, QString, QSize, QSize>("value", "file", "picture", "size");
+        const QSize none(0, 0);
+        const QSize saved(20, 30);
+        Row("jpeg", "\\face.jpg", "face.jpg", saved, saved);
+        Row("subfolder", "\\deck\\red\\face.bmp", "deck/red/face.bmp", saved, saved);
+        Row("name not UTF-8", QString::fromLatin1("\\f\xe9.bmp"), QString::fromLatin1("f\xe9.bmp"),
+            saved, saved);
+        Row("missing file", "\\absent.bmp", "face.bmp", saved, none);
+        Row("empty value names the folder", "", "face.bmp", saved, none);
+        Row("no leading backslash", "face.bmp", "face.bmp", saved, none);
+        Row("truncated bitmap", "\\t.bmp", "t.bmp", QSize(), none);
+        Row("picture over 4 megapixels", "\\h.bmp", "h.bmp", QSize(2100, 2100), none);
+        Row("picture over the largest card", "\\l.bmp", "l.bmp", QSize(1600, 2000),
+            QSize(768, 960));
+    }
+
+    void storedValuesDecideWhatLoads() {
+        QFETCH(QString, value);
+        QFETCH(QString, file);
+        QFETCH(QSize, picture);
+        const std::string path = Card(file.toLatin1().toStdString());
+        if (picture.isValid()) {
+            SavePicture(path, picture);
+        } else {
+            testsupport::WriteBytes(path, std::string("BM\x36\0\0\0", 6));
+        }
+        WriteIni("CARD", "H_05", value.toLatin1().toStdString());
+        LoadCardPictures();
+        QTEST(picHeart[4].size(), "size");
     }
 };
 

@@ -13,7 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// Whole files as bytes, and names in a test case's own temporary folder.
+// Whole files as bytes, and odd things where a file should be.
 namespace testsupport {
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
@@ -23,10 +23,6 @@ inline void WriteBytes(const std::string& path, const std::string& bytes) {
 inline std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline std::string InFolder(const QTemporaryDir& dir, const std::string& name) {
-    return dir.path().toStdString() + "/" + name;
 }
 
 inline QStringList FileNames(const QTemporaryDir& dir) {
