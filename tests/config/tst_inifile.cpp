@@ -115,7 +115,8 @@ class TestIniFile : public QObject {
     // but not one of a game still running, nor a file of another name.
     void startRemovesTemporariesOfKilledSaves() {
         const QStringList kept{"Poker.ini.tmp" + QString::number(getpid()) + ".7",
-                               "Poker.ini.tmp1x.2", "Poker.ini.tmp", "Poker.ini.tmp-2147483647.0"};
+                               "Poker.ini.tmp1x.2", "Poker.ini.tmp", "Poker.ini.tmp-2147483647.0",
+                               "Poker.ini.tmp2147483647.99999999999"};
         for (const QString& name : kept + QStringList{"Poker.ini.tmp2147483647.0"}) {
             WriteBytes(dir_->filePath(name).toStdString(), "half");
         }
