@@ -25,6 +25,8 @@ void SavePicture(const std::string& path, QSize size = {20, 30}, QRgb colour = 0
 
 } // namespace
 
+// The game's pictures and sounds: those the build makes, and a player's own
+// pictures as the start loads them.
 class TestAssets : public QObject {
     Q_OBJECT
 
@@ -35,10 +37,21 @@ class TestAssets : public QObject {
     }
 
   private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        platform::SetProgramFolder(dir_->path().toStdString());
+        InitIniFile();
+    }
+
+    void cleanup() {
+        platform::SetProgramFolder("");
+        std::filesystem::remove_all(dir_->path().toStdString()); // names Qt cannot decode
+    }
+
     // Every picture and sound a first start's Poker.ini names is beside the built
     // program, or the player's cards are blank and the game silent.
     void everyDefaultFileIsThere() {
-        const profile::ValueIndex defaults(basIniProc::DefaultIniText());
+        const profile::ValueIndex defaults(DefaultIniText());
         const auto path = [&](const char* section, const QString& key) {
             return VESK_ASSET_FOLDER "/" + QString(section).toLower() +
                    defaults.Find(section, key.toStdString()).c_str();
@@ -60,17 +73,6 @@ class TestAssets : public QObject {
         }
     }
 
-    void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        platform::SetProgramFolder(dir_->path().toStdString());
-        InitIniFile();
-    }
-
-    void cleanup() {
-        platform::SetProgramFolder("");
-        std::filesystem::remove_all(dir_->path().toStdString()); // names Qt cannot decode
-    }
-
     // Each default name fills its own slot, and a missing file empties one.
     void eachKeyFillsItsOwnSlot() {
         const std::vector<std::pair<std::string, QImage*>> files{
@@ -88,10 +90,9 @@ class TestAssets : public QObject {
         QVERIFY(picClub[1].isNull() && picHeart[11].isNull() && picSpade[12].isNull());
     }
 
-    // What the stored value names, and what lies there, decide the picture: a
-    // huge one is not decoded at full size, a name that is not UTF-8 is not
-    // re-encoded on its way to the file, and what cannot be read leaves the card
-    // blank.
+    // What the stored value names, and what lies there, decide the picture: a huge one
+    // is not decoded at full size, a name that is not UTF-8 is not re-encoded on its
+    // way to the file, and what cannot be read leaves the card blank.
     void storedValuesDecideWhatLoads_data() {
         Columns<QString, QString, QSize, QSize>("value", "file", "picture", "size");
         const QSize none(0, 0);

@@ -88,29 +88,23 @@ class TestLog : public QObject {
     // The balance of the largest magnitude, or the floor of 100, spans half the
     // height; x steps over three quarters of the width, rounded after every step.
     void graphPath_data() {
-        Columns<QList<int>, int, int, QPointF>("balances", "W", "game", "point");
-        Row("within the floor of 100", QList<int>{50}, 4000, 1, QPointF(3000, 250));
-        Row("smallest 32-bit balance", QList<int>{std::numeric_limits<int>::min()}, 4000, 1,
-            QPointF(3000, 1000));
+        Columns<int, int, QPointF>("balance", "W", "point");
+        Row("within the floor of 100", 50, 4000, QPointF(3000, 250));
+        Row("largest on the top edge", 400, 4000, QPointF(3000, 0));
+        Row("smallest 32-bit balance", std::numeric_limits<int>::min(), 4000, QPointF(3000, 1000));
         // 45000 does not fit the 16-bit x; it stops at the limit instead of wrapping.
-        Row("very wide box", QList<int>{0}, 60000, 1, QPointF(32767, 500));
+        Row("very wide box", 0, 60000, QPointF(32767, 500));
     }
 
     void graphPath() {
-        QFETCH(QList<int>, balances);
+        QFETCH(int, balance);
         QFETCH(int, W);
-        const int H = 1000;
-        QFETCH(int, game);
-        QByteArray log;
-        for (const int coin : balances) {
-            log += Games(1, 1, coin);
-        }
-        WriteBytes(basLog::LogFilePath(), log.toStdString());
-        basLog::CalcGraphScale(H, W);
-        const auto path = basLog::GraphPath(*basLog::ReadLog(), H);
-        QCOMPARE(path.size(), static_cast<std::size_t>(balances.size() + 1));
-        QCOMPARE(QPointF(path.front().x, path.front().y), QPointF(0, H / 2.0));
-        QTEST(QPointF(path[game].x, path[game].y), "point");
+        WriteBytes(basLog::LogFilePath(), Games(1, 1, balance).toStdString());
+        basLog::CalcGraphScale(1000, W);
+        const auto path = basLog::GraphPath(*basLog::ReadLog(), 1000);
+        QCOMPARE(path.size(), std::size_t{2});
+        QCOMPARE(QPointF(path[0].x, path[0].y), QPointF(0, 500));
+        QTEST(QPointF(path[1].x, path[1].y), "point");
     }
 
     // The axis white, the line yellow, on black, with nothing of the green table

@@ -8,7 +8,6 @@
 #include <cmath>
 
 using namespace basPokerProc;
-using testsupport::Card;
 using testsupport::kJoker;
 using testsupport::ScriptCards;
 
