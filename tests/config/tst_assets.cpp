@@ -1,100 +1,128 @@
+#include "config/CardPictures.h"
 #include "config/DefaultIni.h"
 #include "config/ProfileText.h"
+#include "config/basIniProc.h"
+#include "platform/ProgramFolder.h"
 #include "support/Columns.h"
 #include "support/Files.h"
 
-#include <QImage>
 #include <QtTest>
-#include <cstdint>
-#include <set>
+#include <filesystem>
 
-// The pictures and sounds the build draws, found under the names a first start's
-// Poker.ini gives them, beside the built program.
+using namespace basIniProc;
+
 namespace {
 
-QString DefaultFile(const char* section, const char* folder, const std::string& key) {
-    const std::string value = profile::ValueIndex(basIniProc::DefaultIniText()).Find(section, key);
-    return VESK_ASSET_FOLDER "/" + QString(folder) +
-           QString::fromStdString(value).replace('\\', '/');
-}
-
-bool HasRed(const QImage& image) {
-    for (int y = 0; y < image.height(); y += 2) {
-        for (int x = 0; x < image.width(); x += 2) {
-            const QColor c = image.pixelColor(x, y);
-            if (c.alpha() == 255 && c.red() > 150 && c.green() < 80 && c.blue() < 80) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
-// The samples of the generator's plain 16-bit mono file, whose data starts at byte 44.
-std::vector<int> Samples(const std::string& bytes) {
-    std::vector<int> samples;
-    for (std::size_t at = 44; at + 1 < bytes.size(); at += 2) {
-        samples.push_back(
-            static_cast<std::int16_t>(static_cast<unsigned char>(bytes[at]) |
-                                      static_cast<unsigned char>(bytes[at + 1]) << 8));
-    }
-    return samples;
+// Saved under a plain name first: Qt would re-encode a name that is not UTF-8.
+void SavePicture(const std::string& path, QSize size = {20, 30}, QRgb colour = 0xff00ff00) {
+    const auto plain = std::filesystem::path(path).parent_path() / "plain";
+    std::filesystem::create_directories(plain.parent_path());
+    QImage image(size, size.width() > 1000 ? QImage::Format_Mono : QImage::Format_RGB32);
+    image.fill(colour);
+    QVERIFY(image.save(QString::fromStdString(plain), path.ends_with(".jpg") ? "JPG" : "BMP"));
+    std::filesystem::rename(plain, path);
 }
 
 } // namespace
 
+// The game's pictures and sounds: those the build makes, and a player's own
+// pictures as the start loads them.
 class TestAssets : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<QTemporaryDir> dir_;
+
+    std::string Card(const std::string& name) const {
+        return dir_->filePath("card/").toStdString() + name;
+    }
+
   private slots:
-    // Faces show their suit's colour on a card with transparent corners, and no
-    // two of the 54 pictures are alike.
-    void everyCardPictureIsThere() {
-        std::vector<std::string> keys{"URA", "JOKER"};
-        for (const char* suit : {"C_", "D_", "H_", "S_"}) {
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        platform::SetProgramFolder(dir_->path().toStdString());
+        InitIniFile();
+    }
+
+    void cleanup() {
+        platform::SetProgramFolder("");
+        std::filesystem::remove_all(dir_->path().toStdString()); // names Qt cannot decode
+    }
+
+    // Every picture and sound a first start's Poker.ini names is beside the built
+    // program, or the player's cards are blank and the game silent.
+    void everyDefaultFileIsThere() {
+        const profile::ValueIndex defaults(DefaultIniText());
+        const auto path = [&](const char* section, const QString& key) {
+            return VESK_ASSET_FOLDER "/" + QString(section).toLower() +
+                   defaults.Find(section, key.toStdString()).c_str();
+        };
+        QStringList cards{"URA", "JOKER"};
+        for (const char* suit : {"C_%1", "D_%1", "H_%1", "S_%1"}) {
             for (int n = 1; n <= 13; ++n) {
-                keys.push_back(suit + QString::number(n).rightJustified(2, '0').toStdString());
+                cards << QString(suit).arg(n, 2, 10, QChar('0'));
             }
         }
-        std::set<QByteArray> distinct;
-        for (const std::string& key : keys) {
-            const QImage card(DefaultFile("CARD", "card", key));
-            QVERIFY2(card.size() == QSize(250, 333), key.c_str());
-            QCOMPARE(card.pixelColor(0, 0).alpha(), 0);
-            QCOMPARE(card.pixelColor(125, 20).alpha(), 255);
-            if (key.size() == 4) {
-                QCOMPARE(HasRed(card), key[0] == 'H' || key[0] == 'D');
-            }
-            distinct.emplace(reinterpret_cast<const char*>(card.constBits()), card.sizeInBytes());
+        for (const QString& key : cards) {
+            QVERIFY2(QImage(path("CARD", key).replace('\\', '/')).size() == QSize(250, 333),
+                     qPrintable(key));
         }
-        QCOMPARE(distinct.size(), std::size_t{54});
+        for (const char* key : {"CARD", "COININ", "COINOUT", "HOLD", "BOO", "WIN0", "WIN1", "WIN2",
+                                "BONUS", "FANFARE"}) {
+            const QString file = path("SOUND", key).replace('\\', '/');
+            QVERIFY2(testsupport::ReadBytes(file.toStdString()).starts_with("RIFF"), key);
+        }
     }
 
-    void everySoundIsClean_data() {
-        Columns<QString, double, double>("key", "shortest", "longest");
-        for (const char* key : {"CARD", "HOLD", "BOO", "WIN0", "WIN1", "WIN2", "BONUS"}) {
-            QTest::newRow(key) << key << 0.02 << 3.0;
+    // Each default name fills its own slot, and a missing file empties one.
+    void eachKeyFillsItsOwnSlot() {
+        const std::vector<std::pair<std::string, QImage*>> files{
+            {"ura.bmp", &picBack},         {"joker.bmp", &picJoker},
+            {"clb_1.bmp", &picClub[0]},    {"dia_12.bmp", &picDiamond[11]},
+            {"her_13.bmp", &picHeart[12]}, {"spd_10.bmp", &picSpade[9]}};
+        for (int i = 0; i < static_cast<int>(files.size()); ++i) {
+            SavePicture(Card(files[i].first), {20, 30}, QColor::fromHsv(i * 50, 255, 255).rgb());
         }
-        QTest::newRow("COININ") << "COININ" << 0.05 << 0.6;
-        QTest::newRow("COINOUT") << "COINOUT" << 0.03 << 0.149; // restarted for every coin
-        QTest::newRow("FANFARE") << "FANFARE" << 2.0 << 8.0;    // repeated during a long payout
+        picClub[1] = picHeart[11] = picSpade[12] = QImage(1, 1, QImage::Format_RGB32);
+        LoadCardPictures();
+        for (int i = 0; i < static_cast<int>(files.size()); ++i) {
+            QCOMPARE(files[i].second->pixel(0, 0), QColor::fromHsv(i * 50, 255, 255).rgb());
+        }
+        QVERIFY(picClub[1].isNull() && picHeart[11].isNull() && picSpade[12].isNull());
     }
 
-    // Audible, never clipped, and starting and ending near silence, which keeps a
-    // restart from clicking.
-    void everySoundIsClean() {
-        QFETCH(QString, key);
-        QFETCH(double, shortest);
-        QFETCH(double, longest);
-        const auto samples = Samples(
-            testsupport::ReadBytes(DefaultFile("SOUND", "sound", key.toStdString()).toStdString()));
-        QVERIFY(!samples.empty());
-        const double seconds = static_cast<double>(samples.size()) / 44100;
-        QVERIFY2(seconds >= shortest && seconds <= longest, qPrintable(QString::number(seconds)));
-        const auto [low, high] = std::minmax_element(samples.begin(), samples.end());
-        QVERIFY(std::max(-*low, *high) > 3000);
-        QVERIFY(*low > -32767 && *high < 32767);
-        QVERIFY(std::abs(samples.front()) < 300 && std::abs(samples.back()) < 300);
+    // What the stored value names, and what lies there, decide the picture: a huge one
+    // is not decoded at full size, a name that is not UTF-8 is not re-encoded on its
+    // way to the file, and what cannot be read leaves the card blank.
+    void storedValuesDecideWhatLoads_data() {
+        Columns<QString, QString, QSize, QSize>("value", "file", "picture", "size");
+        const QSize none(0, 0);
+        const QSize saved(20, 30);
+        Row("jpeg", "\\face.jpg", "face.jpg", saved, saved);
+        Row("subfolder", "\\deck\\red\\face.bmp", "deck/red/face.bmp", saved, saved);
+        Row("name not UTF-8", QString::fromLatin1("\\f\xe9.bmp"), QString::fromLatin1("f\xe9.bmp"),
+            saved, saved);
+        Row("missing file", "\\absent.bmp", "face.bmp", saved, none);
+        Row("empty value names the folder", "", "face.bmp", saved, none);
+        Row("no leading backslash", "face.bmp", "face.bmp", saved, none);
+        Row("truncated bitmap", "\\t.bmp", "t.bmp", QSize(), none);
+        Row("picture over 4 megapixels", "\\h.bmp", "h.bmp", QSize(2100, 2100), none);
+        Row("picture over the largest card", "\\l.bmp", "l.bmp", QSize(1600, 2000),
+            QSize(768, 960));
+    }
+
+    void storedValuesDecideWhatLoads() {
+        QFETCH(QString, value);
+        QFETCH(QString, file);
+        QFETCH(QSize, picture);
+        const std::string path = Card(file.toLatin1().toStdString());
+        if (picture.isValid()) {
+            SavePicture(path, picture);
+        } else {
+            testsupport::WriteBytes(path, std::string("BM\x36\0\0\0", 6));
+        }
+        WriteIni("CARD", "H_05", value.toLatin1().toStdString());
+        LoadCardPictures();
+        QTEST(picHeart[4].size(), "size");
     }
 };
 

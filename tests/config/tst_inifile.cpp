@@ -1,12 +1,16 @@
+#include "config/Profile.h"
 #include "config/basIniProc.h"
 #include "platform/ProgramFolder.h"
 #include "support/Columns.h"
 #include "support/Files.h"
 
 #include <QtTest>
+#include <fcntl.h>
 #include <filesystem>
 
-using testsupport::InFolder;
+namespace fs = std::filesystem;
+
+using testsupport::FileNames;
 using testsupport::ReadBytes;
 using testsupport::WriteBytes;
 
@@ -35,6 +39,14 @@ const std::string kDefaultIni =
     "8=0\r\nMAX_DOUBLE_CNT=0\r\nMAX_DOUBLE_WIN=0\r\n[SETTING]\r\nGAME=200\r\n"
     "BACKCOLOR=32768\r\n";
 
+// Hand-edited: a byte order mark, comments, odd case and blanks, a key and a
+// section twice, brackets that open no section, LF, CR and CR LF line ends.
+const std::string kOddFile = "\xEF\xBB\xBF; my settings\n\n[ sound ]\n  Card  =  \\flip.wav  \n"
+                             "card=\\second.wav\n\tHOLD\t=\t\\hold.wav\nstray line without equals\n"
+                             ";COININ=\\commented.wav\n\n[Coin]\nTotal=-12\nCLOSE=x]\n[unclosed\n"
+                             "EQUALS=a=b\n[SOUND]\nBOO=\\in_the_repeated_section.wav\n"
+                             "[bare CR]\rONE=1\rTWO=2\r[setting]\r\ngame = 150";
+
 } // namespace
 
 class TestIniFile : public QObject {
@@ -42,13 +54,19 @@ class TestIniFile : public QObject {
 
     std::unique_ptr<QTemporaryDir> dir_;
 
-    std::string Ini() const { return InFolder(*dir_, "Poker.ini"); }
+    std::string Ini() const { return dir_->filePath("Poker.ini").toStdString(); }
 
-    // A start with the given Poker.ini, or none.
-    void Start(const std::string& bytes = {}) {
-        if (!bytes.empty()) {
-            WriteBytes(Ini(), bytes);
-        }
+    std::string Read(const QString& section, const QString& key) const {
+        const profile::ValueIndex values(profile::ReadProfile(Ini()).value_or(""));
+        return profile::ValueOf(values, section.toStdString(), key.toStdString());
+    }
+    bool Write(const QString& section, const QString& key, const QString& value) const {
+        return profile::WriteValues(
+                   Ini(), {{section.toStdString(), key.toStdString(), value.toStdString()}})
+            .has_value();
+    }
+
+    static void Start() {
         basIniProc::InitIniFile();
         basIniProc::LoadCoinData();
         basIniProc::LoadGameSpeed();
@@ -64,66 +82,22 @@ class TestIniFile : public QObject {
 
     void cleanup() { platform::SetProgramFolder(""); }
 
-    // The file a dangling link names is the player's Poker.ini, not yet written.
-    void firstStartWritesTheDefaults_data() {
-        Columns<QString, bool>("slashes", "link");
-        QTest::newRow("folder without a slash") << "" << false;
-        QTest::newRow("two slashes") << "//" << false;
-        QTest::newRow("a dangling link") << "/" << true;
-    }
-
-    void firstStartWritesTheDefaults() {
-        QFETCH(QString, slashes);
-        QFETCH(bool, link);
-        if (link) {
-            std::filesystem::create_directory(InFolder(*dir_, "saved"));
-            std::filesystem::create_symlink("saved/mine.ini", Ini());
-        }
-        platform::SetProgramFolder(dir_->path().toStdString() + slashes.toStdString());
+    // A first start writes the defaults, here through a dangling link at the name:
+    // the player's Poker.ini, not yet written. Read once per start, later reads are
+    // served from memory, yet a save starts from the file as it stands, keeping what
+    // another writer (the settings dialog) put there since.
+    void firstStartAndASaveOnTopOfTheFile() {
+        fs::create_directory(dir_->filePath("saved").toStdString());
+        fs::create_symlink("saved/mine.ini", Ini());
         Start();
-        QCOMPARE(QString::fromStdString(basIniProc::strAppPath), dir_->path() + "/");
-        QVERIFY(std::filesystem::is_directory(InFolder(*dir_, "sound")));
-        QVERIFY(std::filesystem::is_directory(InFolder(*dir_, "card")));
-        QCOMPARE(std::filesystem::is_symlink(Ini()), link);
-        QCOMPARE(ReadBytes(Ini()), kDefaultIni);
+        QVERIFY(fs::is_directory(dir_->filePath("sound").toStdString()) &&
+                fs::is_directory(dir_->filePath("card").toStdString()));
+        std::string other = ReadBytes(Ini());
+        QCOMPARE(other, kDefaultIni);
         QCOMPARE(basIniProc::lngCoin, 50);
         QCOMPARE(basIniProc::intGameSpeed, std::int16_t{200});
         QCOMPARE(basIniProc::lngBackColor, 32768);
-    }
 
-    void existingFileAndNamesAreNeverTouched() {
-        const std::string own = "[COIN]\nTOTAL=7\n";
-        WriteBytes(Ini(), own);
-        WriteBytes(InFolder(*dir_, "sound"), "a file, not a folder");
-        basIniProc::InitIniFile();
-        QCOMPARE(ReadBytes(Ini()), own);
-        QVERIFY(std::filesystem::is_regular_file(InFolder(*dir_, "sound")));
-        QVERIFY(std::filesystem::is_directory(InFolder(*dir_, "card")));
-    }
-
-    // A save cut off by a kill leaves its temporary file; the next start removes it,
-    // but not one of a game still running, nor a file of another name.
-    void startRemovesTemporariesOfKilledSaves() {
-        const QStringList kept{"Poker.ini.tmp" + QString::number(getpid()) + ".7",
-                               "Poker.ini.tmp1x.2", "Poker.ini.tmp"};
-        for (const QString& name : kept + QStringList{"Poker.ini.tmp2147483647.0"}) {
-            WriteBytes(InFolder(*dir_, name.toStdString()), "half");
-        }
-        basIniProc::InitIniFile();
-        QStringList left = testsupport::FileNames(*dir_);
-        QStringList expected = kept + QStringList{"Poker.ini", "card", "sound"};
-        left.sort();
-        expected.sort();
-        QCOMPARE(left, expected);
-    }
-
-    // Read once per start: later reads are served from memory, yet a save starts
-    // from the file as it stands, keeping what another writer (the settings
-    // dialog) put there since.
-    void readOnceAndSaveOnTopOfTheFile() {
-        basIniProc::InitIniFile();
-        basIniProc::LoadCoinData();
-        std::string other = ReadBytes(Ini());
         other.replace(other.find("\\CARD.wav"), 9, "\\mine.wav");
         WriteBytes(Ini(), other);
         QCOMPARE(basIniProc::GetIni("SOUND", "CARD"), std::string("\\CARD.wav"));
@@ -134,52 +108,158 @@ class TestIniFile : public QObject {
         other.replace(other.find("8=0"), 3, "8=3");
         QCOMPARE(ReadBytes(Ini()), other);
         QCOMPARE(basIniProc::GetIni("SOUND", "CARD"), std::string("\\mine.wav"));
+        QVERIFY(fs::is_symlink(Ini()));
     }
 
-    // The balance is held within the limit, so a hand-edited one cannot wrap on the
-    // next bet; the double-up records are read as they stand.
+    // A save cut off by a kill leaves its temporary file; the next start removes it,
+    // but not one of a game still running, nor a file of another name.
+    void startRemovesTemporariesOfKilledSaves() {
+        const QStringList kept{"Poker.ini.tmp" + QString::number(getpid()) + ".7",
+                               "Poker.ini.tmp1x.2", "Poker.ini.tmp", "Poker.ini.tmp-2147483647.0",
+                               "Poker.ini.tmp2147483647.99999999999"};
+        for (const QString& name : kept + QStringList{"Poker.ini.tmp2147483647.0"}) {
+            WriteBytes(dir_->filePath(name).toStdString(), "half");
+        }
+        basIniProc::InitIniFile();
+        QStringList left = FileNames(*dir_);
+        QStringList expected = kept + QStringList{"Poker.ini", "card", "sound"};
+        left.sort();
+        expected.sort();
+        QCOMPARE(left, expected);
+    }
+
+    // One text for the balance, the double-up record, the speed and the colour. The
+    // balance is held within the limit, so a hand-edited one cannot wrap on the next
+    // bet; the record and the colour are read as they stand; the speed fits 16 bits,
+    // and 0 means the default.
     void numbersFromTheFile_data() {
-        Columns<QString, int, int>("text", "coins", "record");
-        QTest::newRow("missing") << QString() << 0 << 0;
-        QTest::newRow("plain") << "123" << 123 << 123;
-        QTest::newRow("negative") << "-45" << -45 << -45;
-        QTest::newRow("plus sign, blanks around") << "  +8  " << 8 << 8;
-        QTest::newRow("empty") << "" << 0 << 0;
-        QTest::newRow("letters") << "abc" << 0 << 0;
-        QTest::newRow("lone minus") << "-" << 0 << 0;
-        QTest::newRow("leading integer") << "12.9e3" << 12 << 12;
-        QTest::newRow("the limit") << "99999999" << 99999999 << 99999999;
-        QTest::newRow("past the limit") << "100000000" << 99999999 << 100000000;
-        QTest::newRow("below minus the limit") << "-100000000" << -99999999 << -100000000;
-        QTest::newRow("smallest 32-bit") << "-2147483648" << -99999999 << -2147483647 - 1;
-        QTest::newRow("far too large") << QString(40, '9') << 99999999 << 2147483647;
+        Columns<QString, int, int, int>("text", "coins", "record", "speed");
+        Row("letters", "abc", 0, 0, 200);
+        Row("past the limit", "100000000", 99999999, 100000000, 32767);
+        Row("far too large", QString(40, '9'), 99999999, 2147483647, 32767);
     }
 
     void numbersFromTheFile() {
         QFETCH(QString, text);
         const std::string value = text.toStdString();
-        Start(text.isNull() ? "[COIN]\r\n[PLAYDATA]\r\n"
-                            : "[COIN]\r\nTOTAL=" + value +
-                                  "\r\n[PLAYDATA]\r\nMAX_DOUBLE_WIN=" + value + "\r\n");
+        WriteBytes(Ini(), "[COIN]\r\nTOTAL=" + value + "\r\n[PLAYDATA]\r\nMAX_DOUBLE_WIN=" + value +
+                              "\r\n[SETTING]\r\nGAME=" + value + "\r\nBACKCOLOR=" + value);
+        Start();
         QTEST(basIniProc::lngCoin, "coins");
         QTEST(basIniProc::lngMaxDoubleWin, "record");
-    }
-
-    void settingsFromTheFile_data() {
-        Columns<QString, int, int>("lines", "speed", "colour");
-        QTest::newRow("missing keys") << "" << 200 << 0;
-        QTest::newRow("zero speed, blue") << "GAME=0\r\nBACKCOLOR=16711680" << 200 << 16711680;
-        QTest::newRow("speed one, colour no number") << "GAME=1\r\nBACKCOLOR=green" << 1 << 0;
-        QTest::newRow("negative speed kept") << "GAME=-5" << -5 << 0;
-        QTest::newRow("beyond 16 bits") << "GAME=40000" << 32767 << 0;
-        QTest::newRow("below 16 bits") << "GAME=-40000" << -32768 << 0;
-    }
-
-    void settingsFromTheFile() {
-        QFETCH(QString, lines);
-        Start("[SETTING]\r\n" + lines.toStdString());
+        QTEST(basIniProc::lngBackColor, "record");
         QTEST(int{basIniProc::intGameSpeed}, "speed");
-        QTEST(basIniProc::lngBackColor, "colour");
+    }
+
+    void readsAnOddlyLaidOutFile_data() {
+        Columns<QString, QString, QString>("section", "key", "value");
+        Row("blanks and case", "SOUND", "CARD", "\\flip.wav");
+        Row("commented out", "SOUND", "COININ", "");
+        Row("after the first =", "COIN", "EQUALS", "a=b");
+        Row("only the first section of a name", "SOUND", "BOO", "");
+        Row("CR LF among LF, no last line end", "SETTING", "GAME", "150");
+        Row("lone CR line ends", "BARE CR", "TWO", "2");
+        Row("blanks around the names asked for", " coin\t", "TOTAL ", "-12");
+    }
+
+    void readsAnOddlyLaidOutFile() {
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        WriteBytes(Ini(), kOddFile);
+        QTEST(QString::fromStdString(Read(section, key)), "value");
+    }
+
+    // Short names keep each case on one line. Names the reader would not find again
+    // are refused, the file left as it was.
+    void writeKeepsEveryOtherByte_data() {
+        Columns<QString, QString, QString, QString, QString>("section", "key", "value", "before",
+                                                             "after");
+        Row("layout kept", "a", "K", "x", ";\n[ A ]\n k = o \n\n[B]\n",
+            ";\n[ A ]\n k = x\n\n[B]\n");
+        Row("new key ends its section", "A", " N ", "9", "[A]\nK=1\n\n[B]\n",
+            "[A]\nK=1\nN=9\n\n[B]\n");
+        Row("LF file stays LF", "B", "K", "2", "[A]\nK=1\n", "[A]\nK=1\n[B]\nK=2\n");
+        Row("last line without an ending", "A", "N", "3", "[A]\r\nK=1", "[A]\r\nK=1\r\nN=3\r\n");
+        Row("empty value filled", "A", "K", "3", "[A]\r\nK=\r\nN=0\r\n", "[A]\r\nK=3\r\nN=0\r\n");
+        Row("missing file", "A", "K", "-3", QString(), "[A]\r\nK=-3\r\n");
+        Row("no line added", "A", "K", "x\r\n[B]\r\nK=9", "[A]\nK=1\n[B]\nK=2\n",
+            "[A]\nK=x\n[B]\nK=2\n");
+        const char* file = "[A]\r\nK=1\r\n";
+        Row("blanks around the key", "A", " K\t", "8", file, "[A]\r\nK=8\r\n");
+        Row("blank key refused", "A", " \t", "1", file, file);
+        Row("= in a key refused", "A", "K=B", "1", file, file);
+        Row("line break in a key refused", "A", "K\nB", "1", file, file);
+        Row("key that is a comment refused", "A", ";K", "1", file, file);
+        Row("] in a section refused", "A]", "K", "1", file, file);
+    }
+
+    void writeKeepsEveryOtherByte() {
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        if (!before.isNull()) {
+            WriteBytes(Ini(), before.toStdString());
+        }
+        QCOMPARE(Write(section, key, value), before != after);
+        QCOMPARE(QString::fromStdString(ReadBytes(Ini())), after);
+        QCOMPARE(FileNames(*dir_), QStringList{"Poker.ini"});
+    }
+
+    // A full disk or a read-only file leaves the old file whole; a folder the player
+    // may not write to still takes a save, written where the file stands; a game
+    // started without standard input leaves no temporary file and no descriptor open.
+    void saveAgainstObstacles_data() {
+        Columns<QString, bool>("obstacle", "written");
+        Row("full disk", "full disk", false);
+        Row("read-only folder", "read-only folder", true);
+        Row("read-only file in it", "read-only file", false);
+        Row("standard input closed", "no input", true);
+    }
+
+    void saveAgainstObstacles() {
+        QFETCH(QString, obstacle);
+        QFETCH(bool, written);
+        const std::string tail = "\r\n" + std::string(200, ';') + "\r\n";
+        WriteBytes(Ini(), "[COIN]\r\nTOTAL=50" + tail);
+        ::chmod(Ini().c_str(), obstacle == "read-only file" ? 0444 : 0666);
+        const auto save = [this] { return Write("COIN", "TOTAL", "7"); };
+        const std::string folder = dir_->path().toStdString();
+        if (obstacle == "full disk") {
+            QVERIFY(!testsupport::WithFileSizeLimit(64, save));
+        } else if (obstacle == "no input") {
+            const int input = ::dup(0);
+            ::close(0);
+            QVERIFY(save());
+            QCOMPARE(::fcntl(0, F_GETFD), -1);
+            ::dup2(input, 0);
+            ::close(input);
+        } else {
+            ::chmod(folder.c_str(), 0555);
+            QCOMPARE(testsupport::AsOrdinaryUser(save), written);
+            ::chmod(folder.c_str(), 0700);
+        }
+        QCOMPARE(ReadBytes(Ini()), "[COIN]\r\nTOTAL=" + std::string(written ? "7" : "50") + tail);
+        QCOMPARE(FileNames(*dir_), QStringList{"Poker.ini"});
+    }
+
+    // The file is in the ANSI code page: the cut counts bytes and only keeps a
+    // valid UTF-8 character whole.
+    void longValueIsCutAt1023Bytes_data() {
+        Columns<QByteArray, QByteArray>("tail", "kept");
+        Row("2-byte character kept whole", QByteArray("a\xC3\xA9z"), QByteArray("a"));
+        Row("4-byte character kept whole", QByteArray("\xF4\x8F\xBF\xBFz"), QByteArray());
+        Row("ANSI bytes", QByteArray("a\xA9\xA9z"), QByteArray("a\xA9"));
+        Row("lead byte without its follower", QByteArray("a\xC3xz"), QByteArray("a\xC3"));
+    }
+
+    void longValueIsCutAt1023Bytes() {
+        QFETCH(QByteArray, tail);
+        QFETCH(QByteArray, kept);
+        const std::string start(1021, 'a');
+        WriteBytes(Ini(), "[CARD]\r\nURA=" + start + tail.toStdString() + "\r\n");
+        QCOMPARE(Read("CARD", "URA"), start + kept.toStdString());
     }
 };
 

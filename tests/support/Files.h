@@ -13,7 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// Whole files as bytes, and names in a test case's own temporary folder.
+// Whole files as bytes, and odd things where a file should be.
 namespace testsupport {
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
@@ -25,20 +25,13 @@ inline std::string ReadBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-inline std::string InFolder(const QTemporaryDir& dir, const std::string& name) {
-    return dir.path().toStdString() + "/" + name;
-}
-
 inline QStringList FileNames(const QTemporaryDir& dir) {
-    return QDir(dir.path())
-        .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 }
 
-// Puts something that is no ordinary file of a sane size at `path`: a "folder", a
-// "pipe" without a writer, a "device" without end (a link to /dev/zero), or an
-// "over-size" file far beyond any limit of the game, starting with `start`.
-inline void MakeHostile(const std::string& path, const QString& kind,
-                        const std::string& start = "") {
+// No ordinary file of a sane size at `path`: a "folder", a "pipe" without a writer,
+// a "device" without end, or an "over-size" (sparse) file beyond any of the game's limits.
+inline void MakeHostile(const std::string& path, const QString& kind) {
     if (kind == "folder") {
         std::filesystem::create_directory(path);
     } else if (kind == "pipe") {
@@ -46,13 +39,12 @@ inline void MakeHostile(const std::string& path, const QString& kind,
     } else if (kind == "device") {
         std::filesystem::create_symlink("/dev/zero", path);
     } else {
-        WriteBytes(path, start);
-        std::filesystem::resize_file(path, 65 * 1024 * 1024); // sparse: no disk used
+        WriteBytes(path, "");
+        std::filesystem::resize_file(path, 65 * 1024 * 1024);
     }
 }
 
-// Runs fn with the size of any file written capped at `bytes`, the way a full disk
-// stops a write; the limit binds root too, where permission bits do not.
+// Runs fn with any file written capped at `bytes`, the way a full disk stops a write.
 inline bool WithFileSizeLimit(rlim_t bytes, const std::function<bool()>& fn) {
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
@@ -66,8 +58,7 @@ inline bool WithFileSizeLimit(rlim_t bytes, const std::function<bool()>& fn) {
     return result;
 }
 
-// Runs fn where permission bits bind: as root, in a child process that becomes
-// the user "nobody" (the folders it touches must let others in).
+// Runs fn where permission bits bind: as root, in a child that becomes "nobody".
 inline bool AsOrdinaryUser(const std::function<bool()>& fn) {
     if (geteuid() != 0) {
         return fn();

@@ -1,0 +1,150 @@
+#include "config/basIniProc.h"
+#include "log/CoinGraph.h"
+#include "log/basLog.h"
+#include "support/Columns.h"
+#include "support/Files.h"
+
+#include <QScreen>
+#include <QtTest>
+#include <filesystem>
+#include <limits>
+#include <set>
+
+namespace fs = std::filesystem;
+using testsupport::ReadBytes;
+using testsupport::WriteBytes;
+
+namespace {
+
+// Six fields that differ, so a swap of any two shows.
+const basLog::LogRecord kNewGame{12, 57, 5, 10, 300, 307};
+const QByteArray kNewLine = "12,57,5,10,300,307\r\n";
+
+QByteArray Games(int first, int last, int coin = 50) {
+    QByteArray bytes;
+    for (int game = first; game <= last; ++game) {
+        bytes += QString("%1,%2,1,0,%1,0\r\n").arg(game).arg(coin).toLatin1();
+    }
+    return bytes;
+}
+
+// The colours present; lines drawn without antialiasing add no others.
+std::set<QRgb> Colours(const QImage& image) {
+    std::set<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            colours.insert(image.pixel(x, y));
+        }
+    }
+    return colours;
+}
+
+} // namespace
+
+class TestLog : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder;
+
+  private slots:
+    void init() {
+        basIniProc::strAppPath = folder.path().toStdString() + "/";
+        for (const auto& entry : fs::directory_iterator(folder.path().toStdString())) {
+            fs::remove_all(entry.path());
+        }
+    }
+
+    // The log is read back and written whole in the program's own form: the newest
+    // 100 records, each of six whole numbers; any other line is dropped.
+    void appendRewritesTheLog_data() {
+        Columns<QByteArray, QByteArray>("before", "after");
+        Row("no log yet", QByteArray(), kNewLine);
+        Row("99 records", Games(1, 99), Games(1, 99) + kNewLine);
+        Row("150 records", Games(1, 150), Games(52, 150) + kNewLine);
+        Row("last line without an end", Games(6, 6) + "7,-20,3,0,40,20",
+            Games(6, 6) + "7,-20,3,0,40,20\r\n" + kNewLine);
+        const auto odd = [](const char* name, const QByteArray& line, bool kept) {
+            Row(name, Games(6, 6) + line + Games(8, 8),
+                Games(6, 6) + (kept ? "7,-20,3,0,40,20\r\n" : "") + Games(8, 8) + kNewLine);
+        };
+        odd("blanks around numbers", " 7, -20 ,\t3,0,40,20\r\n", true);
+        odd("line feed alone", "7,-20,3,0,40,20\n", true);
+        odd("five fields", "7,-20,3,0,40\r\n", false);
+        odd("seven fields", "7,-20,3,0,40,20,1\r\n", false);
+        odd("letters", "7,-20,3,zero,40,20\r\n", false);
+        odd("beyond 32 bits", "7,-20,3,0,2147483648,20\r\n", false);
+    }
+
+    void appendRewritesTheLog() {
+        QFETCH(QByteArray, before);
+        if (!before.isNull()) {
+            WriteBytes(basLog::LogFilePath(), before.toStdString());
+        }
+        basLog::AppendLog(kNewGame);
+        QTEST(QByteArray::fromStdString(ReadBytes(basLog::LogFilePath())), "after");
+        QCOMPARE(testsupport::FileNames(folder), QStringList{"vesk_poker.log"});
+    }
+
+    // The balance of the largest magnitude, or the floor of 100, spans half the
+    // height; x steps over three quarters of the width, rounded after every step.
+    void graphPath_data() {
+        Columns<int, int, QPointF>("balance", "W", "point");
+        Row("within the floor of 100", 50, 4000, QPointF(3000, 250));
+        Row("largest on the top edge", 400, 4000, QPointF(3000, 0));
+        Row("smallest 32-bit balance", std::numeric_limits<int>::min(), 4000, QPointF(3000, 1000));
+        // 45000 does not fit the 16-bit x; it stops at the limit instead of wrapping.
+        Row("very wide box", 0, 60000, QPointF(32767, 500));
+    }
+
+    void graphPath() {
+        QFETCH(int, balance);
+        QFETCH(int, W);
+        WriteBytes(basLog::LogFilePath(), Games(1, 1, balance).toStdString());
+        basLog::CalcGraphScale(1000, W);
+        const auto path = basLog::GraphPath(*basLog::ReadLog(), 1000);
+        QCOMPARE(path.size(), std::size_t{2});
+        QCOMPARE(QPointF(path[0].x, path[0].y), QPointF(0, 500));
+        QTEST(QPointF(path[1].x, path[1].y), "point");
+    }
+
+    // The axis white, the line yellow, on black, with nothing of the green table
+    // showing through the box; until the next drawing it stays as drawn.
+    void drawsTheLogAndKeepsTheDrawing() {
+        QWidget table;
+        table.setPalette(QPalette(Qt::green));
+        table.setAutoFillBackground(true);
+        table.resize(700, 400);
+        CoinGraphBox* box = new CoinGraphBox(&table);
+        box->setGeometry(10, 10, 400, 200);
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        const auto shot = [&] { // what reached the screen, not a fresh rendering
+            return table.screen()
+                ->grabWindow(table.winId(), box->x(), box->y(), box->width(), box->height())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        const std::set<QRgb> axisOnly{qRgb(0, 0, 0), qRgb(255, 255, 255)};
+        const std::set<QRgb> withLine{qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 255, 0)};
+        basLog::DrawCoinGraph(box);
+        QCOMPARE(Colours(shot()), axisOnly);
+
+        for (const int coins : {50, -120, 300}) {
+            basLog::AppendLog({1, coins, 1, 0, 1, 0});
+        }
+        basLog::DrawCoinGraph(box);
+        const QImage drawn = shot();
+        QCOMPARE(Colours(drawn), withLine);
+
+        table.hide();
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        QCOMPARE(shot(), drawn);
+        box->resize(600, 320);
+        QTRY_COMPARE(Colours(shot()), withLine);
+        QCOMPARE(shot().copy(0, 0, 400, 200), drawn);
+    }
+};
+
+QTEST_MAIN(TestLog)
+#include "tst_log.moc"
