@@ -2,64 +2,93 @@
 
 #include <QtTest>
 
-// The double-up rounds where a card is picked against the dealer's: STANDARD, entered
-// with DUAL/DOUBLE, and RED/BLACK, entered from the style menu.
+const QString kSelectHighLow = "ＳＥＬＥＣＴ　ＨＩ　ＬＯＷ";
+
+// The double-up rounds: STANDARD (entered with DUAL/DOUBLE) and RED/BLACK, where a card
+// is picked against the dealer's, and HI/LOW, where the next card is guessed.
 class TestDoublePick : public GameFixture {
     Q_OBJECT
 
   private slots:
-    void pickSettles_data() {
-        Columns<Qt::Key, Card, int, Card, bool>("entry", "dealer", "position", "picked", "won");
-        const auto row = [](const char* name, Qt::Key entry, Card dealer, int position, Card picked,
-                            bool won) {
-            QTest::newRow(name) << entry << dealer << position << picked << won;
+    // In STANDARD the ace ranks above the king and the joker above all; in RED/BLACK
+    // the colour alone counts. In HI/LOW a tie loses, the joker wins and ends the run,
+    // and a second guess compares with the card just dealt.
+    void roundSettles_data() {
+        Columns<Qt::Key, Card, QList<Qt::Key>, Cards, QString>("style", "dealer", "choices",
+                                                               "cards", "state");
+        const auto pick = [](const char* name, Qt::Key style, Card dealer, Qt::Key position,
+                             Card picked, bool won) {
+            QTest::newRow(name) << style << dealer << QList{position} << Cards{picked}
+                                << (won ? "state 2, win 20, coins 40" : "state 0, win 0, coins 40");
         };
-        row("king beats five", Qt::Key_Return, C(1, 4), 2, C(2, 12), true);
-        row("five loses to king", Qt::Key_Return, C(1, 12), 1, C(2, 4), false);
-        row("ace beats king", Qt::Key_Return, C(1, 12), 4, C(2, 0), true);
-        row("king loses to ace", Qt::Key_Return, C(1, 0), 3, C(2, 12), false);
-        row("joker beats ace", Qt::Key_Return, C(1, 0), 4, kJoker, true);
-        row("diamond matches heart", Qt::Key_H, C(3, 4), 3, C(2, 8), true);
-        row("spade matches club", Qt::Key_H, C(1, 4), 3, C(4, 12), true);
-        row("spade against heart", Qt::Key_H, C(3, 4), 3, C(4, 8), false);
-        row("diamond against club", Qt::Key_H, C(1, 4), 3, C(2, 8), false);
-        row("lower card of the colour", Qt::Key_H, C(3, 12), 3, C(2, 1), true);
+        pick("king beats five", Qt::Key_Return, C(1, 4), Qt::Key_J, C(2, 12), true);
+        pick("five loses to king", Qt::Key_Return, C(1, 12), Qt::Key_H, C(2, 4), false);
+        pick("ace beats king", Qt::Key_Return, C(1, 12), Qt::Key_L, C(2, 0), true);
+        pick("king loses to ace", Qt::Key_Return, C(1, 0), Qt::Key_K, C(2, 12), false);
+        pick("joker beats ace", Qt::Key_Return, C(1, 0), Qt::Key_L, kJoker, true);
+        pick("diamond matches heart", Qt::Key_H, C(3, 4), Qt::Key_K, C(2, 8), true);
+        pick("spade matches club", Qt::Key_H, C(1, 4), Qt::Key_K, C(4, 12), true);
+        pick("spade against heart", Qt::Key_H, C(3, 4), Qt::Key_K, C(4, 8), false);
+        pick("diamond against club", Qt::Key_H, C(1, 4), Qt::Key_K, C(2, 8), false);
+        pick("lower card of the colour", Qt::Key_H, C(3, 12), Qt::Key_K, C(2, 1), true);
+        const auto guess = [](const char* name, Card dealer, QList<Qt::Key> choices, Cards cards,
+                              const char* state) {
+            QTest::newRow(name) << Qt::Key_J << dealer << choices << cards << state;
+        };
+        const Qt::Key low = Qt::Key_G;
+        const Qt::Key high = Qt::Key_L;
+        guess("higher on HIGH, then lower", C(1, 6), {high, low}, {C(2, 8), C(3, 7)},
+              "state 3, win 40, coins 40");
+        guess("lower on LOW, then higher", C(1, 6), {low, high}, {C(2, 2), C(3, 3)},
+              "state 3, win 40, coins 40");
+        guess("lower on HIGH", C(1, 6), {high}, {C(2, 2)}, "state 0, win 0, coins 40");
+        guess("higher on LOW", C(1, 6), {low}, {C(2, 8)}, "state 0, win 0, coins 40");
+        guess("tie on HIGH", C(1, 6), {high}, {C(2, 6)}, "state 0, win 0, coins 40");
+        guess("tie on LOW", C(1, 6), {low}, {C(2, 6)}, "state 0, win 0, coins 40");
+        guess("ace above king", C(1, 12), {high}, {C(2, 0)}, "state 3, win 20, coins 40");
+        guess("king below ace", C(1, 0), {low}, {C(2, 12)}, "state 3, win 20, coins 40");
+        guess("joker on LOW", C(1, 1), {low}, {kJoker}, "state 0, win 0, coins 60");
+        guess("joker on HIGH", C(1, 0), {high}, {kJoker}, "state 0, win 0, coins 60");
     }
 
-    void pickSettles() {
-        QFETCH(Qt::Key, entry);
+    void roundSettles() {
+        QFETCH(Qt::Key, style);
         QFETCH(Card, dealer);
-        QFETCH(int, position);
-        QFETCH(Card, picked);
-        QFETCH(bool, won);
-        const bool redBlack = entry == Qt::Key_H;
+        QFETCH(QList<Qt::Key>, choices);
+        QFETCH(Cards, cards);
+        const bool highLow = style == Qt::Key_J;
         ReachOffer(kTwoPair);
-        DealRound(entry, dealer);
+        Deal(highLow ? Cards{kJoker, dealer} : Cards{dealer}); // HI/LOW refuses a dealer's joker
+        Press(style);
         QCOMPARE(State(), "state 3, win 10, coins 40");
-        QCOMPARE(int{basPokerProc::intDoubleStyle}, redBlack ? 1 : 3);
         QCOMPARE(Table(), (QStringList{Face(dealer), "back", "back", "back", "back"}));
-        QCOMPARE(Texts({form->lblHold[0], form->lblMsg, form->lblDoubleStyle}),
-                 (QStringList{"DEALER", "ＳＥＬＥＣＴ　ＣＡＲＤ",
-                              redBlack ? "■■■■■　ＲＥＤ　ＢＬＡＣＫ　ＤＯＵＢＬＥ　■■■■■"
-                                       : "■■■■■　ＳＴＡＮＤＡＲＤ　ＤＯＵＢＬＥ　■■■■■"}));
+        QCOMPARE(form->lblHold[0]->text(), highLow ? "LOW" : "DEALER");
         QVERIFY(form->lblDblStyleName[3]->isHidden());
         QCOMPARE(Buttons(), QString());
         ClearRecords();
-        Press(Qt::Key_G); // the dealer's card is not the player's to pick
-        QCOMPARE(Heard("HOLD"), 0);
+        Press(highLow ? Qt::Key_H : Qt::Key_G); // neither the dealer's card nor a HI/LOW card
+        QVERIFY(timeline.isEmpty());
 
-        Pick(position, kFillers, picked);
+        for (int i = 0; i < choices.size(); ++i) {
+            Deal(highLow ? Cards{cards[i]} : kFillers + Cards{cards[i]});
+            Press(choices[i]);
+        }
+        QTEST(State(), "state");
+        const bool won = State() != "state 0, win 0, coins 40";
+        QCOMPARE(form->lblResult->text(), won ? "PLAYER WIN!" : "PLAYER LOSE!");
+        QCOMPARE(Heard("WIN1"), won ? choices.size() : 0);
+        if (highLow) {
+            QCOMPARE(Table().mid(1, cards.size()), Faces(cards));
+            QCOMPARE(Buttons(), Status() == 3 ? "COLLECT" : "MAX BET, 1 BET, REP BET");
+            return;
+        }
+        const int position =
+            QList{Qt::Key_G, Qt::Key_H, Qt::Key_J, Qt::Key_K, Qt::Key_L}.indexOf(choices[0]);
         Cards table = Cards{dealer} + kFillers;
-        table.insert(position, picked);
+        table.insert(position, cards[0]);
         QCOMPARE(Table(), Faces(table));
         QCOMPARE(form->lblHold[static_cast<std::size_t>(position)]->text(), QString("PLAYER"));
-        QCOMPARE(State(), won ? "state 2, win 20, coins 40" : "state 0, win 0, coins 40");
-        QCOMPARE(Texts({form->lblResult, form->lblMsg}),
-                 (won ? QStringList{"PLAYER WIN!", "ＤＯＵＢＬＥ／ＣＯＬＬＥＣＴ"}
-                      : QStringList{"PLAYER LOSE!", "ＧＡＭＥ　ＯＶＥＲ"}));
-        QCOMPARE(Buttons(),
-                 QString(won ? "COLLECT, HALF DOUBLE, DUAL/DOUBLE" : "MAX BET, 1 BET, REP BET"));
-        QCOMPARE(Heard("WIN1"), won ? 1 : 0);
+        QCOMPARE(Buttons(), won ? "COLLECT, HALF DOUBLE, DUAL/DOUBLE" : "MAX BET, 1 BET, REP BET");
     }
 
     void tieDealsAgainForTheSameStake_data() {
@@ -93,10 +122,7 @@ class TestDoublePick : public GameFixture {
         std::copy_if(pauses.begin(), pauses.end(), std::back_inserter(longer),
                      [speed](int ms) { return ms > speed; });
         QCOMPARE(longer, slow);
-        QCOMPARE(timeline.mid(timeline.indexOf("SoundPlayIfStopped BOO"), 4).join(' '),
-                 QString("SoundPlayIfStopped BOO Pause %1 SoundPlayIfStopped BOO Pause %2")
-                     .arg(slow[1])
-                     .arg(slow[2]));
+        QCOMPARE(Heard("BOO"), 2);
         if (joker) {
             QCOMPARE(State(), "state 0, win 0, coins 40");
             QCOMPARE(Table(), (QStringList{"joker", "1,2", "2,3", "3,4", "4,5"}));
@@ -137,6 +163,66 @@ class TestDoublePick : public GameFixture {
         QCOMPARE(Texts({form->lblDoubleCollect, form->lblTryYourLuck}),
                  (QStringList{"100", "200"}));
         QCOMPARE(Heard("WIN2"), 1);
+    }
+
+    void fourRightGuessesEndTheRun_data() {
+        Columns<Card, QString, Cards, int, int>("dealer", "guesses", "cards", "hand", "paid");
+        QTest::newRow("flush pays its bonus")
+            << C(1, 1) << "HLHL" << Cards{C(1, 4), C(1, 2), C(1, 8), C(1, 3)} << 5 << 160 + 400;
+        QTest::newRow("joker last makes a full house")
+            << C(1, 12) << "LHLH" << Cards{C(2, 1), C(3, 12), C(4, 1), kJoker} << 4 << 160 + 500;
+        QTest::newRow("no paying hand, no bonus")
+            << C(1, 1) << "HLHL" << Cards{C(2, 4), C(3, 2), C(4, 8), C(2, 3)} << -1 << 160;
+    }
+
+    // The bonus hand's name is typed while events run; Enter, Space and A pressed then
+    // must neither stake nor collect the win just doubled before the bonus is added.
+    void fourRightGuessesEndTheRun() {
+        QFETCH(Card, dealer);
+        QFETCH(QString, guesses);
+        QFETCH(Cards, cards);
+        QFETCH(int, hand);
+        QFETCH(int, paid);
+        ReachOffer(kTwoPair);
+        DealRound(Qt::Key_J, dealer);
+        QCOMPARE(Texts({form->lblHold[4], form->lblMsg, form->lblDoubleStyle, form->lbl1Win[0],
+                        form->lbl1Win[8]}),
+                 (QStringList{"HIGH", kSelectHighLow,
+                              "■■■■■　ＨＩＧＨ　ＬＯＷ　ＤＯＵＢＬＥ　■■■■■", "50000", "100"}));
+        basIniProc::lngMaxDoubleWin = 0;
+        QStringList results;
+        QList<QColor> tables;
+        QColor bonusRow;
+        onPause = [&](int ms) {
+            results << form->lblResult->text();
+            tables << BackColor(form.get());
+            if (ms == 1000 && hand >= 0) {
+                bonusRow = BackColor(form->lbl1Win[static_cast<std::size_t>(hand)]);
+            }
+        };
+        for (int guess = 0; guess < 4; ++guess) {
+            if (guess == 3) {
+                onEvents = [&] {
+                    if (form->blnDealing) {
+                        Press({Qt::Key_Return, Qt::Key_Space, Qt::Key_A});
+                    }
+                };
+            }
+            Guess(guesses[guess] == 'H', cards[guess]);
+        }
+
+        QCOMPARE(State(), QString("state 0, win 0, coins %1").arg(40 + paid));
+        QCOMPARE(basIniProc::lngMaxDoubleWin, paid);
+        QCOMPARE(Table(), Faces(Cards{dealer} + cards));
+        QCOMPARE(tables.contains(tablecolor::kWhite), hand >= 0);
+        if (hand >= 0) {
+            QVERIFY(results.contains(
+                QString::fromStdString(basPokerProc::HandName(std::int16_t(hand)))));
+            QCOMPARE(bonusRow, tablecolor::kRed);
+        }
+        QCOMPARE(form->lbl1Win[0]->text(), QString("500")); // the pay table is back
+        ReachOffer(kTwoPair); // the style is kept, and HALF DOUBLE is off with it
+        QCOMPARE(Buttons(), QString("COLLECT, DUAL/DOUBLE"));
     }
 };
 
