@@ -8,8 +8,7 @@
 #include <QTimer>
 #include <QtTest>
 
-// The key Z on the game window: the dialog over the table, its closing line, and
-// what it saved coming back at the next start.
+// The key Z: the dialog over the table, and what it saved read at the next start.
 class TestSettingKey : public GameFixture {
     Q_OBJECT
 
@@ -24,21 +23,14 @@ class TestSettingKey : public GameFixture {
         });
         timer->start(10);
     }
-    static void Type(frmSetting* dialog, const QList<Qt::Key>& keys) {
-        QVERIFY(QTest::qWaitForWindowActive(dialog));
-        for (const Qt::Key key : keys) {
-            QTest::keyClick(dialog->focusWidget(), key);
-        }
-    }
     static void Pick(QListWidget* list, const QString& text) {
         list->setCurrentItem(list->findItems(text, Qt::MatchExactly).value(0));
     }
 
   private slots:
-    // The dialog opens over the table and is driven with keys (Enter in the speed box
-    // must not press another page's button). The running game keeps its settings, and
-    // the exit saves only the coins, so what the dialog wrote is what the next start
-    // reads.
+    // The dialog opens over the table, driven with keys (Enter in the speed box must
+    // not press another page's button); the running game keeps its settings, and the
+    // exit saves only the coins, so the next start reads what the dialog wrote.
     void zOpensTheDialogAndTheNextStartUsesItsSettings() {
         soundfiles::WriteWav(folder->filePath("sound/mine.wav"), 15000, 0);
         QImage picture(3, 3, QImage::Format_RGB32);
@@ -61,8 +53,12 @@ class TestSettingKey : public GameFixture {
             dialog->cmdColorCheck_Click();
             dialog->cmdSetColor_Click();
             dialog->cmdSelectSet[0]->setFocus();
-            Type(dialog, {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Up,
-                          Qt::Key_Return, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape});
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            for (const Qt::Key key :
+                 {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Up, Qt::Key_Return,
+                  Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape}) {
+                QTest::keyClick(dialog->focusWidget(), key);
+            }
         });
         onPause = [&](int ms) {
             if (ms == 1000) {
