@@ -30,19 +30,16 @@ inline constexpr Card C(int suit, int rank) {
     return Card{suit, rank};
 }
 
-// Hands for the deal; one dealt after another must not repeat its cards, or the deal
-// redraws and the script slips.
+// Hands dealt one after another must not share a card, or the deal redraws.
 inline const Cards kNothing{C(1, 1), C(2, 4), C(3, 8), C(4, 10), C(1, 12)};
 inline const Cards kMissAgain{C(2, 6), C(3, 11), C(4, 3), C(2, 2), C(3, 0)};
 inline const Cards kTwoPair{C(1, 1), C(2, 1), C(3, 4), C(4, 4), C(1, 8)};
 inline const Cards kStraight{C(1, 2), C(2, 3), C(3, 4), C(4, 5), C(1, 6)};
-inline const Cards kFullHouse{C(1, 5), C(2, 5), C(3, 5), C(4, 9), C(1, 9)};
 // Player cards of a double-up clear of the usual dealer and picked cards.
 inline const Cards kFillers{C(4, 10), C(4, 11), C(4, 1)};
 
-// One game window per test (and row) in a fresh program folder, its pauses recorded
-// instead of slept and its sound calls heard, all in one timeline. The card pictures
-// are one-pixel images of distinct colours, so TableCard can tell a card by its picture.
+// A game window per test row in a fresh folder; pauses and sounds go to the timeline,
+// and each card picture is a pixel of its own colour, so Table() can name the cards.
 class GameFixture : public QObject {
     Q_OBJECT
 
@@ -52,7 +49,6 @@ class GameFixture : public QObject {
         platform::SetProgramFolder(folder->path().toStdString());
         platform::ClearRandomScript();
         platform::SetPauseHook([this](int ms) {
-            pauses << ms;
             timeline << "Pause " + QString::number(ms);
             if (onPause) {
                 onPause(ms);
@@ -98,9 +94,6 @@ class GameFixture : public QObject {
     static int Status() { return basPokerProc::intGameStatus; }
     static QColor ForeColor(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
     static QColor BackColor(const QWidget* w) { return w->palette().color(QPalette::Window); }
-    static Qt::Key PositionKey(int position) {
-        return QList{Qt::Key_G, Qt::Key_H, Qt::Key_J, Qt::Key_K, Qt::Key_L}.at(position);
-    }
     static QString Face(const Card& card) {
         return card.suit == 9 ? "joker" : QString("%1,%2").arg(card.suit).arg(card.rank);
     }
@@ -140,13 +133,8 @@ class GameFixture : public QObject {
 
     // Bets `wager` coins, deals `hand`, holds all five and draws: the win is on offer.
     void ReachOffer(const Cards& hand, int wager = 10) {
-        if (wager == 10) {
-            DealWithMaxBet(hand);
-        } else {
-            Press(QList<Qt::Key>(wager, Qt::Key_D));
-            Deal(hand);
-            Press(Qt::Key_Return);
-        }
+        Deal(hand);
+        Press(wager == 10 ? QList{Qt::Key_S} : QList<Qt::Key>(wager, Qt::Key_D) << Qt::Key_Return);
         HoldAll();
         Press(Qt::Key_Return);
         QCOMPARE(Status(), 2);
@@ -160,35 +148,15 @@ class GameFixture : public QObject {
         form->SetButtons(3);
     }
 
-    // A double-up round started with `start` (Enter, A or a style key) on `dealer`.
-    void DealRound(Qt::Key start, Card dealer) {
-        Deal({dealer});
-        Press(start);
-    }
-
-    // A pick in a STANDARD or RED/BLACK round: the other cards turn up first.
-    void Pick(int position, const Cards& others, Card picked) {
-        Deal(others + Cards{picked});
-        Press(PositionKey(position));
-    }
-
-    void Guess(bool high, Card next) {
-        Deal({next});
-        Press(high ? Qt::Key_L : Qt::Key_G);
-    }
-
-    // The card at a table position: "suit,rank", "back", "joker" or "" (empty).
-    QString TableCard(int index) const {
-        const QImage picture = form->imgTable.at(static_cast<std::size_t>(index))->Picture();
-        const int serial = picture.isNull() ? 0 : static_cast<int>(picture.pixel(0, 0) & 0xffffffu);
-        const QStringList special{"", "back", "joker"};
-        return serial < 3 ? special[serial] : Face(C((serial - 3) / 13 + 1, (serial - 3) % 13));
-    }
-
+    // The cards on the table: "suit,rank", "back", "joker" or "" (empty).
     QStringList Table() const {
         QStringList cards;
-        for (int i = 0; i < 5; ++i) {
-            cards << TableCard(i);
+        for (const CardImage* image : form->imgTable) {
+            const QImage picture = image->Picture();
+            const int serial =
+                picture.isNull() ? 0 : static_cast<int>(picture.pixel(0, 0) & 0xffffffu);
+            cards << (serial < 3 ? QStringList{"", "back", "joker"}[serial]
+                                 : Face(C((serial - 3) / 13 + 1, (serial - 3) % 13)));
         }
         return cards;
     }
@@ -204,10 +172,7 @@ class GameFixture : public QObject {
     int Heard(const QString& alias) const {
         return static_cast<int>(timeline.count("SoundPlayIfStopped " + alias));
     }
-    void ClearRecords() {
-        timeline.clear();
-        pauses.clear();
-    }
+    void ClearRecords() { timeline.clear(); }
 
     // The captions of the enabled buttons, left to right.
     QString Buttons() const {
@@ -223,7 +188,6 @@ class GameFixture : public QObject {
 
     std::unique_ptr<QTemporaryDir> folder;
     std::unique_ptr<frmPoker> form;
-    QList<int> pauses;
     QStringList timeline;
     std::function<void(int ms)> onPause;
     std::function<void()> onEvents;

@@ -3,16 +3,28 @@
 #include <QtTest>
 
 const QString kSelectHighLow = "ＳＥＬＥＣＴ　ＨＩ　ＬＯＷ";
+// Dealer, three fillers and a pick at L that lose, and win, in STANDARD and RED/BLACK.
+const Cards kLosingRound{C(3, 12), kFillers[0], kFillers[1], kFillers[2], C(4, 4)};
+const Cards kWinningRound{C(3, 4), kFillers[0], kFillers[1], kFillers[2], C(2, 12)};
 
-// The double-up rounds: STANDARD (entered with DUAL/DOUBLE) and RED/BLACK, where a card
-// is picked against the dealer's, and HI/LOW, where the next card is guessed.
+// The double-up: STANDARD (entered with DUAL/DOUBLE) and RED/BLACK, where a card is
+// picked against the dealer's, HI/LOW, where the next card is guessed, and sequences.
 class TestDoublePick : public GameFixture {
     Q_OBJECT
 
+    QStringList Panel() const {
+        return Texts(
+            {form->lblWinCoin, form->lblDoubleCollect, form->lblTryYourLuck, form->lblLuckNo});
+    }
+
+    void WinRound(Qt::Key start = Qt::Key_Return) {
+        Deal(kWinningRound);
+        Press({start, Qt::Key_L});
+    }
+
   private slots:
-    // In STANDARD the ace ranks above the king and the joker above all; in RED/BLACK
-    // the colour alone counts. In HI/LOW a tie loses, the joker wins and ends the run,
-    // and a second guess compares with the card just dealt.
+    // STANDARD ranks the ace over the king, the joker over all; RED/BLACK counts colour;
+    // in HI/LOW a tie loses, the joker ends the run won, a guess follows the last card.
     void roundSettles_data() {
         Columns<Qt::Key, Card, QList<Qt::Key>, Cards, QString>("style", "dealer", "choices",
                                                                "cards", "state");
@@ -92,36 +104,26 @@ class TestDoublePick : public GameFixture {
     }
 
     void tieDealsAgainForTheSameStake_data() {
-        Columns<int, Card, QList<int>>("speed", "nextDealer", "slow");
-        // The pauses longer than a card's: the picked card, the two BOOs of the tie and
-        // a dealer's joker; fractions of the speed round to the nearest, halves to even.
-        QTest::newRow("a new dealer's card") << 200 << C(3, 2) << QList<int>{1000, 1000, 500};
-        QTest::newRow("the dealer's joker, speed 201")
-            << 201 << kJoker << QList<int>{1005, 1005, 502, 302};
+        QTest::addColumn<Card>("nextDealer");
+        QTest::newRow("a new dealer's card") << C(3, 2);
+        QTest::newRow("the dealer's joker") << kJoker;
     }
 
-    // The tie deals the next dealer's card by itself, for the same stake and not as
-    // another double-up; a dealer's joker loses at once, the player's cards turned up.
+    // A tie deals the dealer a new card for the same stake, not as another double-up.
     void tieDealsAgainForTheSameStake() {
-        QFETCH(int, speed);
         QFETCH(Card, nextDealer);
-        QFETCH(QList<int>, slow);
         ReachOffer(kTwoPair);
-        basIniProc::intGameSpeed = static_cast<std::int16_t>(speed);
-        DealRound(Qt::Key_Return, C(1, 8));
+        Deal({C(1, 8)});
+        Press(Qt::Key_Return);
         QStringList results;
         onPause = [&](int) { results << form->lblResult->text(); };
         ClearRecords();
         const bool joker = nextDealer.suit == 9;
         Deal(kFillers + Cards{C(2, 8), nextDealer} +
              (joker ? Cards{C(1, 2), C(2, 3), C(3, 4), C(4, 5)} : Cards{}));
-        Press(PositionKey(1));
+        Press(Qt::Key_H);
 
         QVERIFY(results.contains("ONE MORE!!"));
-        QList<int> longer;
-        std::copy_if(pauses.begin(), pauses.end(), std::back_inserter(longer),
-                     [speed](int ms) { return ms > speed; });
-        QCOMPARE(longer, slow);
         QCOMPARE(Heard("BOO"), 2);
         if (joker) {
             QCOMPARE(State(), "state 0, win 0, coins 40");
@@ -129,40 +131,11 @@ class TestDoublePick : public GameFixture {
             QCOMPARE(form->lblResult->text(), QString("PLAYER LOSE!"));
             return;
         }
-        QCOMPARE(State(), "state 3, win 10, coins 40");
         QCOMPARE(Table(), (QStringList{"3,2", "back", "back", "back", "back"}));
-        Pick(1, kFillers, C(2, 8));
+        Deal(kFillers + Cards{C(2, 8)});
+        Press(Qt::Key_H);
         QCOMPARE(State(), "state 2, win 20, coins 40");
         QCOMPARE(Texts({form->lblLuckNo, form->lblDoubleCollect}), (QStringList{"2", "20"}));
-    }
-
-    // The jokers drawn on the way are refused and drawn again: RED/BLACK never deals
-    // one. A flush pays five times, the table flashing white, black, white.
-    void redBlackFlushPaysFiveTimesBeforeDoubling() {
-        ReachOffer(kTwoPair);
-        basIniProc::lngMaxDoubleWin = 0;
-        Deal({kJoker, C(3, 1)});
-        Press(Qt::Key_H);
-        QStringList results;
-        QList<QColor> flashes;
-        onPause = [&](int ms) {
-            results << form->lblResult->text();
-            if (ms == 100) {
-                flashes << BackColor(form.get());
-            }
-        };
-        ClearRecords();
-        Pick(2, {C(3, 2), kJoker, C(3, 3), C(3, 4)}, C(3, 8));
-
-        QCOMPARE(Table(), (QStringList{"3,1", "3,2", "3,8", "3,3", "3,4"}));
-        QVERIFY(results.contains("FLUSH"));
-        QCOMPARE(flashes, (QList<QColor>{tablecolor::kWhite, tablecolor::kBlack, tablecolor::kWhite,
-                                         tablecolor::kGreen}));
-        QCOMPARE(State(), "state 2, win 100, coins 40");
-        QCOMPARE(basIniProc::lngMaxDoubleWin, 100);
-        QCOMPARE(Texts({form->lblDoubleCollect, form->lblTryYourLuck}),
-                 (QStringList{"100", "200"}));
-        QCOMPARE(Heard("WIN2"), 1);
     }
 
     void fourRightGuessesEndTheRun_data() {
@@ -175,8 +148,8 @@ class TestDoublePick : public GameFixture {
             << C(1, 1) << "HLHL" << Cards{C(2, 4), C(3, 2), C(4, 8), C(2, 3)} << -1 << 160;
     }
 
-    // The bonus hand's name is typed while events run; Enter, Space and A pressed then
-    // must neither stake nor collect the win just doubled before the bonus is added.
+    // Four right guesses end the run, a poker hand paying its bonus with the table flashing
+    // and the row lit; Enter, Space and A pressed meanwhile must not take the win early.
     void fourRightGuessesEndTheRun() {
         QFETCH(Card, dealer);
         QFETCH(QString, guesses);
@@ -184,45 +157,108 @@ class TestDoublePick : public GameFixture {
         QFETCH(int, hand);
         QFETCH(int, paid);
         ReachOffer(kTwoPair);
-        DealRound(Qt::Key_J, dealer);
+        Deal(Cards{dealer} + cards);
+        Press(Qt::Key_J);
         QCOMPARE(Texts({form->lblHold[4], form->lblMsg, form->lblDoubleStyle, form->lbl1Win[0],
                         form->lbl1Win[8]}),
                  (QStringList{"HIGH", kSelectHighLow,
                               "■■■■■　ＨＩＧＨ　ＬＯＷ　ＤＯＵＢＬＥ　■■■■■", "50000", "100"}));
         basIniProc::lngMaxDoubleWin = 0;
-        QStringList results;
-        QList<QColor> tables;
-        QColor bonusRow;
-        onPause = [&](int ms) {
-            results << form->lblResult->text();
-            tables << BackColor(form.get());
-            if (ms == 1000 && hand >= 0) {
-                bonusRow = BackColor(form->lbl1Win[static_cast<std::size_t>(hand)]);
+        const auto row = static_cast<std::size_t>(std::max(hand, 0));
+        QSet<QString> seen; // results, table colours and the hand row's colours
+        onPause = [&](int) {
+            seen << form->lblResult->text() << BackColor(form.get()).name()
+                 << "row " + BackColor(form->lbl1Win[row]).name();
+        };
+        onEvents = [&] {
+            if (form->blnDealing) {
+                Press({Qt::Key_Return, Qt::Key_Space, Qt::Key_A});
             }
         };
-        for (int guess = 0; guess < 4; ++guess) {
-            if (guess == 3) {
-                onEvents = [&] {
-                    if (form->blnDealing) {
-                        Press({Qt::Key_Return, Qt::Key_Space, Qt::Key_A});
-                    }
-                };
-            }
-            Guess(guesses[guess] == 'H', cards[guess]);
+        for (const QChar guess : guesses) {
+            Press(guess == 'H' ? Qt::Key_L : Qt::Key_G);
         }
-
         QCOMPARE(State(), QString("state 0, win 0, coins %1").arg(40 + paid));
         QCOMPARE(basIniProc::lngMaxDoubleWin, paid);
         QCOMPARE(Table(), Faces(Cards{dealer} + cards));
-        QCOMPARE(tables.contains(tablecolor::kWhite), hand >= 0);
+        QCOMPARE(seen.contains(tablecolor::kWhite.name()), hand >= 0);
+        QCOMPARE(seen.contains("row " + tablecolor::kRed.name()), hand >= 0);
         if (hand >= 0) {
-            QVERIFY(results.contains(
-                QString::fromStdString(basPokerProc::HandName(std::int16_t(hand)))));
-            QCOMPARE(bonusRow, tablecolor::kRed);
+            QVERIFY(
+                seen.contains(QString::fromStdString(basPokerProc::HandName(std::int16_t(hand)))));
         }
         QCOMPARE(form->lbl1Win[0]->text(), QString("500")); // the pay table is back
+        onEvents = nullptr;
         ReachOffer(kTwoPair); // the style is kept, and HALF DOUBLE is off with it
         QCOMPARE(Buttons(), QString("COLLECT, DUAL/DOUBLE"));
+    }
+
+    // The menu comes once a sequence, the panel counts, the records keep the best.
+    void sequenceFromOneWin() {
+        basIniProc::lngMaxDoubleCnt = 0;
+        basIniProc::lngMaxDoubleWin = 0;
+        ReachOffer(kTwoPair);
+        QVERIFY(form->lblSelectGame->isVisible() && form->lblDblStyleName[4]->isVisible());
+        QCOMPARE(Panel(), (QStringList{"10", "10", "20", "1"}));
+        WinRound(Qt::Key_K);
+        QVERIFY(form->lblSelectGame->isHidden() && form->lblDblStyleName[0]->isHidden());
+        QCOMPARE(Panel(), (QStringList{"10", "20", "40", "2"}));
+        WinRound();
+        WinRound();
+        Press(Qt::Key_Space);
+        QCOMPARE(std::pair(basIniProc::lngMaxDoubleCnt, basIniProc::lngMaxDoubleWin),
+                 std::pair(3, 80));
+
+        ReachOffer(kTwoPair); // a new sequence offers the menu again
+        QVERIFY(form->lblSelectGame->isVisible());
+        WinRound();
+        WinRound();
+        Press(Qt::Key_Space);
+        QCOMPARE(std::pair(basIniProc::lngMaxDoubleCnt, basIniProc::lngMaxDoubleWin),
+                 std::pair(3, 80));
+    }
+
+    // Half the win (halves to even) is staked, and the rest paid however the round ends.
+    void halfDoubleSetsHalfAside_data() {
+        Columns<int, Cards, Qt::Key, int, Cards, int, int, int>("wager", "hand", "start", "style",
+                                                                "round", "stake", "aside", "paid");
+        const Cards joker{kJoker, C(1, 2), C(2, 3), C(3, 4), C(4, 5)};
+        QTest::newRow("1 is staked whole")
+            << 1 << kTwoPair << Qt::Key_A << 3 << kLosingRound << 1 << 0 << 0;
+        QTest::newRow("10 by STANDARD(1/2)")
+            << 10 << kTwoPair << Qt::Key_L << 3 << kLosingRound << 5 << 5 << 5;
+        QTest::newRow("15 by RED/BLACK(1/2)")
+            << 5 << kStraight << Qt::Key_G << 1 << kLosingRound << 8 << 8 << 8;
+        QTest::newRow("15 by HALF DOUBLE, won")
+            << 5 << kStraight << Qt::Key_A << 3 << kWinningRound << 8 << 8 << 24;
+        QTest::newRow("dealer's joker") << 10 << kTwoPair << Qt::Key_A << 3 << joker << 5 << 5 << 5;
+    }
+
+    void halfDoubleSetsHalfAside() {
+        QFETCH(int, wager);
+        QFETCH(Cards, hand);
+        QFETCH(Qt::Key, start);
+        QFETCH(Cards, round);
+        QFETCH(int, stake);
+        QFETCH(int, aside);
+        QFETCH(int, paid);
+        ReachOffer(hand, wager);
+        Deal(round);
+        Press(start);
+        QTEST(int{basPokerProc::intDoubleStyle}, "style");
+        if (round.front().suit != 9) {
+            QCOMPARE(State(), QString("state 3, win %1, coins %2").arg(stake).arg(50 - wager));
+            QCOMPARE(Texts({form->lblWin, form->lblDoubleCollect, form->lblLuckNo}),
+                     (QStringList{QString::number(aside), QString::number(stake), "1"}));
+            Press(Qt::Key_L);
+        }
+        if (Status() == 2) {
+            Press(Qt::Key_Space);
+        }
+        QCOMPARE(State(), QString("state 0, win 0, coins %1").arg(50 - wager + paid));
+        QCOMPARE(basIniProc::lngTotalPut, paid);
+        QCOMPARE(Texts({form->lblPaid, form->lblWin}),
+                 (QStringList{QString::number(paid), QString::number(paid)}));
     }
 };
 

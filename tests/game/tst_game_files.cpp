@@ -21,8 +21,7 @@ QString Snapshot(const std::string& path) {
 
 } // namespace
 
-// The files of a real game: what it reads at the start, and what it leaves on disk
-// after a game, byte for byte.
+// What a real game reads at the start, and leaves on disk after a game, byte for byte.
 class TestGameFiles : public GameFixture {
     Q_OBJECT
 
@@ -56,7 +55,7 @@ class TestGameFiles : public GameFixture {
 
         QVERIFY(form->picGraph->grab().toImage() != graph); // the new balance is drawn
 
-        QCOMPARE(pauses, QList<int>(9, 10));
+        QCOMPARE(timeline.filter("Pause "), QStringList(9, "Pause 10"));
         QCOMPARE(ReadBytes(Path("vesk_poker.log")),
                  std::string("1,500,1,0,1000,2000\r\n2,506,3,9,1003,2009\r\n"));
         QCOMPARE(ReadBytes(Path("Poker.ini")),

@@ -22,17 +22,8 @@ class TestGameLayout : public GameFixture {
         return fields.join(' ');
     }
 
-    QList<QRect> Places() const {
-        QList<QRect> places;
-        for (const QWidget* child : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            places << child->geometry();
-        }
-        return places;
-    }
-
   private slots:
-    // The double-up panel's lines take the tops of pay-table rows 2 to 4; the graph
-    // box takes rows 5 to 8 beside the panel, all nine rows without it.
+    // The panel's lines take pay-table rows 2 to 4; the graph rows 5 to 8, or all nine.
     void layout_data() {
         Columns<QSize, bool, QStringList>("size", "panel", "pins");
         const QStringList first{"4275 990 * *",     "* 1260 * *",           "6450 1530 * *",
@@ -76,28 +67,6 @@ class TestGameLayout : public GameFixture {
             const TwipsRect& r = form->twips.Of(child);
             QCOMPARE(child->geometry(), platform::TwipsToPixels(r.left, r.top, r.width, r.height));
         }
-        // Each value follows its title, whose width fits its text in the table's face.
-        for (auto [title, value] : {std::pair{form->lblWagerTitle, form->lblWager},
-                                    std::pair{form->lblWinTitle, form->lblWin},
-                                    std::pair{form->lblPaidTitle, form->lblPaid}}) {
-            QCOMPARE(form->twips.Of(value).left, form->twips.Of(title).right());
-            QCOMPARE(form->twips.Of(value).top, form->twips.Of(title).top);
-        }
-    }
-
-    void smallSizes_data() {
-        Columns<double, double, bool>("width", "height", "laidOut");
-        QTest::newRow("smallest laid out") << 10000.0 << 8000.0 << true;
-        QTest::newRow("too narrow") << 9999.0 << 9000.0 << false;
-        QTest::newRow("too low") << 12000.0 << 7999.0 << false;
-    }
-
-    void smallSizes() {
-        QFETCH(double, width);
-        QFETCH(double, height);
-        const auto before = Places();
-        form->LayOutTable(width, height);
-        QTEST(Places() != before, "laidOut");
     }
 };
 
