@@ -86,11 +86,14 @@ class TestGameFlow : public GameFixture {
         QCOMPARE(Heard("WIN0"), 1);
         HoldAll();
         ClearRecords();
+        QStringList typed; // the result whenever the window answers input
+        onEvents = [&] { typed << form->lblResult->text(); };
         Press(Qt::Key_Return);
 
-        // No card is dealt; the hand's name is typed again letter by letter.
+        // No card is dealt; the name is typed again, the window answering keys meanwhile.
         QCOMPARE(timeline.count("Pause 200"), 0);
         QCOMPARE(timeline.count("Pause 10"), QString("TWO PAIR").size());
+        QVERIFY(typed.contains("TWO P"));
         QCOMPARE(State(), "state 2, win 10, coins 40");
         QCOMPARE(basIniProc::lngPlayData[8], 1);
         QCOMPARE(Texts({form->lblMsg, form->lblWinCoinTitle, form->lblDoubleCollect,
