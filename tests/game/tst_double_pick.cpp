@@ -23,26 +23,28 @@ class TestDoublePick : public GameFixture {
     }
 
   private slots:
-    // STANDARD ranks the ace over the king, the joker over all; RED/BLACK counts colour;
-    // in HI/LOW a tie loses, the joker ends the run won, a guess follows the last card.
+    // STANDARD ranks the ace over the king, the joker over all; RED/BLACK counts colour,
+    // a flush paying five times; in HI/LOW a tie loses, the joker ends the run won, and
+    // a guess follows the last card.
     void roundSettles_data() {
         Columns<Qt::Key, Card, QList<Qt::Key>, Cards, QString>("style", "dealer", "choices",
                                                                "cards", "state");
         const auto pick = [](const char* name, Qt::Key style, Card dealer, Qt::Key position,
-                             Card picked, bool won) {
+                             Card picked, int win) {
             QTest::newRow(name) << style << dealer << QList{position} << Cards{picked}
-                                << (won ? "state 2, win 20, coins 40" : "state 0, win 0, coins 40");
+                                << QString("state %1, win %2, coins 40").arg(win ? 2 : 0).arg(win);
         };
-        pick("king beats five", Qt::Key_Return, C(1, 4), Qt::Key_J, C(2, 12), true);
-        pick("five loses to king", Qt::Key_Return, C(1, 12), Qt::Key_H, C(2, 4), false);
-        pick("ace beats king", Qt::Key_Return, C(1, 12), Qt::Key_L, C(2, 0), true);
-        pick("king loses to ace", Qt::Key_Return, C(1, 0), Qt::Key_K, C(2, 12), false);
-        pick("joker beats ace", Qt::Key_Return, C(1, 0), Qt::Key_L, kJoker, true);
-        pick("diamond matches heart", Qt::Key_H, C(3, 4), Qt::Key_K, C(2, 8), true);
-        pick("spade matches club", Qt::Key_H, C(1, 4), Qt::Key_K, C(4, 12), true);
-        pick("spade against heart", Qt::Key_H, C(3, 4), Qt::Key_K, C(4, 8), false);
-        pick("diamond against club", Qt::Key_H, C(1, 4), Qt::Key_K, C(2, 8), false);
-        pick("lower card of the colour", Qt::Key_H, C(3, 12), Qt::Key_K, C(2, 1), true);
+        pick("king beats five", Qt::Key_Return, C(1, 4), Qt::Key_J, C(2, 12), 20);
+        pick("five loses to king", Qt::Key_Return, C(1, 12), Qt::Key_H, C(2, 4), 0);
+        pick("ace beats king", Qt::Key_Return, C(1, 12), Qt::Key_L, C(2, 0), 20);
+        pick("king loses to ace", Qt::Key_Return, C(1, 0), Qt::Key_K, C(2, 12), 0);
+        pick("joker beats ace", Qt::Key_Return, C(1, 0), Qt::Key_L, kJoker, 20);
+        pick("diamond matches heart", Qt::Key_H, C(3, 4), Qt::Key_K, C(2, 8), 20);
+        pick("spade matches club", Qt::Key_H, C(1, 4), Qt::Key_K, C(4, 12), 20);
+        pick("spade against heart", Qt::Key_H, C(3, 4), Qt::Key_K, C(4, 8), 0);
+        pick("diamond against club", Qt::Key_H, C(1, 4), Qt::Key_K, C(2, 8), 0);
+        pick("lower card of the colour", Qt::Key_H, C(3, 12), Qt::Key_K, C(2, 1), 20);
+        pick("spade flush pays five times", Qt::Key_H, C(4, 3), Qt::Key_K, C(4, 8), 100);
         const auto guess = [](const char* name, Card dealer, QList<Qt::Key> choices, Cards cards,
                               const char* state) {
             QTest::newRow(name) << Qt::Key_J << dealer << choices << cards << state;
@@ -70,7 +72,9 @@ class TestDoublePick : public GameFixture {
         QFETCH(Cards, cards);
         const bool highLow = style == Qt::Key_J;
         ReachOffer(kTwoPair);
-        Deal(highLow ? Cards{kJoker, dealer} : Cards{dealer}); // HI/LOW refuses a dealer's joker
+        // RED/BLACK refuses a joker for any card, HI/LOW for the dealer's, and draws again.
+        const Cards refused = style == Qt::Key_Return ? Cards{} : Cards{kJoker};
+        Deal(refused + Cards{dealer});
         Press(style);
         QCOMPARE(State(), "state 3, win 10, coins 40");
         QCOMPARE(Table(), (QStringList{Face(dealer), "back", "back", "back", "back"}));
@@ -82,13 +86,13 @@ class TestDoublePick : public GameFixture {
         QVERIFY(timeline.isEmpty());
 
         for (int i = 0; i < choices.size(); ++i) {
-            Deal(highLow ? Cards{cards[i]} : kFillers + Cards{cards[i]});
+            Deal(highLow ? Cards{cards[i]} : refused + kFillers + Cards{cards[i]});
             Press(choices[i]);
         }
         QTEST(State(), "state");
         const bool won = State() != "state 0, win 0, coins 40";
         QCOMPARE(form->lblResult->text(), won ? "PLAYER WIN!" : "PLAYER LOSE!");
-        QCOMPARE(Heard("WIN1"), won ? choices.size() : 0);
+        QCOMPARE(Heard("WIN1") + Heard("WIN2"), won ? choices.size() : 0);
         if (highLow) {
             QCOMPARE(Table().mid(1, cards.size()), Faces(cards));
             QCOMPARE(Buttons(), Status() == 3 ? "COLLECT" : "MAX BET, 1 BET, REP BET");
