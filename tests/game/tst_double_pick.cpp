@@ -2,7 +2,6 @@
 
 #include <QtTest>
 
-const QString kSelectHighLow = "ＳＥＬＥＣＴ　ＨＩ　ＬＯＷ";
 // Dealer, three fillers and a pick at L that lose, and win, in STANDARD and RED/BLACK.
 const Cards kLosingRound{C(3, 12), kFillers[0], kFillers[1], kFillers[2], C(4, 4)};
 const Cards kWinningRound{C(3, 4), kFillers[0], kFillers[1], kFillers[2], C(2, 12)};
@@ -79,7 +78,6 @@ class TestDoublePick : public GameFixture {
         QCOMPARE(State(), "state 3, win 10, coins 40");
         QCOMPARE(Table(), (QStringList{Face(dealer), "back", "back", "back", "back"}));
         QCOMPARE(form->lblHold[0]->text(), highLow ? "LOW" : "DEALER");
-        QVERIFY(form->lblDblStyleName[3]->isHidden());
         QCOMPARE(Buttons(), QString());
         ClearRecords();
         Press(highLow ? Qt::Key_H : Qt::Key_G); // neither the dealer's card nor a HI/LOW card
@@ -150,7 +148,7 @@ class TestDoublePick : public GameFixture {
         Press(Qt::Key_J);
         QCOMPARE(Texts({form->lblHold[4], form->lblMsg, form->lblDoubleStyle, form->lbl1Win[0],
                         form->lbl1Win[8]}),
-                 (QStringList{"HIGH", kSelectHighLow,
+                 (QStringList{"HIGH", "ＳＥＬＥＣＴ　ＨＩ　ＬＯＷ",
                               "■■■■■　ＨＩＧＨ　ＬＯＷ　ＤＯＵＢＬＥ　■■■■■", "50000", "100"}));
         basIniProc::lngMaxDoubleWin = 0;
         const auto row = static_cast<std::size_t>(std::max(hand, 0));
@@ -201,10 +199,29 @@ class TestDoublePick : public GameFixture {
         ReachOffer(kTwoPair); // a new sequence offers the menu again
         QVERIFY(form->lblSelectGame->isVisible());
         WinRound();
-        WinRound();
         Press(Qt::Key_Space);
         QCOMPARE(std::pair(basIniProc::lngMaxDoubleCnt, basIniProc::lngMaxDoubleWin),
                  std::pair(3, 80));
+    }
+
+    // A round starts only while twice the best it can end with fits in 32 bits.
+    void roundStartsOnlyWhileItsWinFits_data() {
+        Columns<Qt::Key, int, bool>("entry", "win", "started");
+        QTest::newRow("STANDARD") << Qt::Key_K << 536870911 << true;
+        QTest::newRow("STANDARD, one more") << Qt::Key_K << 536870912 << false;
+        QTest::newRow("HI/LOW, four doublings and a royal") << Qt::Key_J << 67105738 << true;
+        QTest::newRow("HI/LOW, one more") << Qt::Key_J << 67105739 << false;
+    }
+
+    void roundStartsOnlyWhileItsWinFits() {
+        QFETCH(Qt::Key, entry);
+        QFETCH(int, win);
+        ReachOffer(kTwoPair);
+        form->lngWin = win;
+        Deal({C(1, 6)});
+        Press(entry);
+        QTEST(Status() == 3, "started");
+        QCOMPARE(form->lngWin, win);
     }
 
     // Half the win (halves to even) is staked, and the rest paid however the round ends.
