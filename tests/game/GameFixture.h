@@ -30,26 +30,16 @@ inline constexpr Card C(int suit, int rank) {
     return Card{suit, rank};
 }
 
-// Hands for the deal. A hand dealt after another must not repeat its cards, or the
-// deal redraws and the script slips.
+// Hands dealt one after another must not share a card, or the deal redraws.
 inline const Cards kNothing{C(1, 1), C(2, 4), C(3, 8), C(4, 10), C(1, 12)};
 inline const Cards kMissAgain{C(2, 6), C(3, 11), C(4, 3), C(2, 2), C(3, 0)};
-// 2, 2, 5, 5, 9: TWO PAIR, rate 1.
 inline const Cards kTwoPair{C(1, 1), C(2, 1), C(3, 4), C(4, 4), C(1, 8)};
-// 3 to 7 of mixed suits: STRAIGHT, rate 3.
 inline const Cards kStraight{C(1, 2), C(2, 3), C(3, 4), C(4, 5), C(1, 6)};
-inline const Cards kFourSixes{C(1, 5), C(2, 5), C(3, 5), C(4, 5), C(1, 9)};
-inline const Cards kFullHouse{C(1, 5), C(2, 5), C(3, 5), C(4, 9), C(1, 9)};
-// Three player cards of a double-up that stay clear of the usual dealer and picked cards.
+// Player cards of a double-up clear of the usual dealer and picked cards.
 inline const Cards kFillers{C(4, 10), C(4, 11), C(4, 1)};
 
-// The base of the game tests: each test function (and each row of its data) gets
-// one game window in a fresh program folder, with its pauses recorded instead of
-// slept and every sound call heard.
-//
-// The timeline holds "Pause <ms>" and "<operation> <alias>" entries in the order
-// they happened. The card pictures are replaced by one-pixel images of distinct
-// colours, so a card on the table can be told by its picture (TableCard).
+// A game window per test row in a fresh folder; pauses and sounds go to the timeline,
+// and each card picture is a pixel of its own colour, so Table() can name the cards.
 class GameFixture : public QObject {
     Q_OBJECT
 
@@ -59,7 +49,6 @@ class GameFixture : public QObject {
         platform::SetProgramFolder(folder->path().toStdString());
         platform::ClearRandomScript();
         platform::SetPauseHook([this](int ms) {
-            pauses << ms;
             timeline << "Pause " + QString::number(ms);
             if (onPause) {
                 onPause(ms);
@@ -72,14 +61,10 @@ class GameFixture : public QObject {
             QCoreApplication::processEvents();
         });
         basEffect::SetSoundObserver([this](const std::string& operation, const std::string& alias) {
-            sounds << QString::fromStdString(operation + " " + alias);
-            timeline << sounds.back();
+            timeline << QString::fromStdString(operation + " " + alias);
         });
-        form = std::make_unique<frmPoker>();
+        Restart();
         MarkPictures();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        QTRY_VERIFY(sounds.contains("SoundOpenAll "));
         ClearRecords();
     }
 
@@ -96,24 +81,19 @@ class GameFixture : public QObject {
     }
 
   protected:
-    // A fresh start of the game in the same folder, after files were planted there;
-    // the pictures are the folder's own, not the marked ones.
+    // A start of the game in the test's folder, with the folder's own pictures.
     void Restart() {
         form.reset();
-        sounds.clear();
+        timeline.clear();
         form = std::make_unique<frmPoker>();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        QTRY_VERIFY(sounds.contains("SoundOpenAll "));
+        QTRY_VERIFY(timeline.contains("SoundOpenAll "));
     }
 
     static int Status() { return basPokerProc::intGameStatus; }
     static QColor ForeColor(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
     static QColor BackColor(const QWidget* w) { return w->palette().color(QPalette::Window); }
-    static Qt::Key PositionKey(int position) {
-        return QList{Qt::Key_G, Qt::Key_H, Qt::Key_J, Qt::Key_K, Qt::Key_L}.at(position);
-    }
-    // A card as TableCard names it.
     static QString Face(const Card& card) {
         return card.suit == 9 ? "joker" : QString("%1,%2").arg(card.suit).arg(card.rank);
     }
@@ -146,7 +126,6 @@ class GameFixture : public QObject {
     }
     void HoldAll() { Press({Qt::Key_G, Qt::Key_H, Qt::Key_J, Qt::Key_K, Qt::Key_L}); }
 
-    // Deals a hand of five with MAX BET and shows it; the game is then in state 1.
     void DealWithMaxBet(const Cards& hand) {
         Deal(hand);
         Click(form->cmdMaxBet);
@@ -154,13 +133,8 @@ class GameFixture : public QObject {
 
     // Bets `wager` coins, deals `hand`, holds all five and draws: the win is on offer.
     void ReachOffer(const Cards& hand, int wager = 10) {
-        if (wager == 10) {
-            DealWithMaxBet(hand);
-        } else {
-            Press(QList<Qt::Key>(wager, Qt::Key_D));
-            Deal(hand);
-            Press(Qt::Key_Return);
-        }
+        Deal(hand);
+        Press(wager == 10 ? QList{Qt::Key_S} : QList<Qt::Key>(wager, Qt::Key_D) << Qt::Key_Return);
         HoldAll();
         Press(Qt::Key_Return);
         QCOMPARE(Status(), 2);
@@ -174,43 +148,19 @@ class GameFixture : public QObject {
         form->SetButtons(3);
     }
 
-    // Starts a double-up round with `start` (Enter, A, or a style menu key) on the
-    // dealer's card.
-    void DealRound(Qt::Key start, Card dealer) {
-        Deal({dealer});
-        Press(start);
-    }
-
-    // Picks `position` of a STANDARD or RED/BLACK round: the other player cards turn
-    // up left to right first, then the picked one.
-    void Pick(int position, const Cards& others, Card picked) {
-        Deal(others + Cards{picked});
-        Press(PositionKey(position));
-    }
-
-    // One HI/LOW guess on the next card.
-    void Guess(bool high, Card next) {
-        Deal({next});
-        Press(high ? Qt::Key_L : Qt::Key_G);
-    }
-
-    // The card shown at a table position: "suit,rank", "back", "joker" or "" (empty).
-    QString TableCard(int index) const {
-        const QImage picture = form->imgTable.at(static_cast<std::size_t>(index))->Picture();
-        const int serial = picture.isNull() ? 0 : static_cast<int>(picture.pixel(0, 0) & 0xffffffu);
-        const QStringList special{"", "back", "joker"};
-        return serial < 3 ? special[serial] : Face(C((serial - 3) / 13 + 1, (serial - 3) % 13));
-    }
-
+    // The cards on the table: "suit,rank", "back", "joker" or "" (empty).
     QStringList Table() const {
         QStringList cards;
-        for (int i = 0; i < 5; ++i) {
-            cards << TableCard(i);
+        for (const CardImage* image : form->imgTable) {
+            const QImage picture = image->Picture();
+            const int serial =
+                picture.isNull() ? 0 : static_cast<int>(picture.pixel(0, 0) & 0xffffffu);
+            cards << (serial < 3 ? QStringList{"", "back", "joker"}[serial]
+                                 : Face(C((serial - 3) / 13 + 1, (serial - 3) % 13)));
         }
         return cards;
     }
 
-    // Where the game stands: its state, the win on offer and the player's coins.
     QString State() const {
         return QString("state %1, win %2, coins %3")
             .arg(Status())
@@ -218,11 +168,11 @@ class GameFixture : public QObject {
             .arg(basIniProc::lngCoin);
     }
 
-    int Count(const QString& entry) const { return static_cast<int>(timeline.count(entry)); }
-
-    // How often a sound was started with SoundPlayIfStopped, the way the game starts
-    // every sound but the coin count's.
-    int Heard(const QString& alias) const { return Count("SoundPlayIfStopped " + alias); }
+    // How often a sound was started the way the game starts all but the coin count's.
+    int Heard(const QString& alias) const {
+        return static_cast<int>(timeline.count("SoundPlayIfStopped " + alias));
+    }
+    void ClearRecords() { timeline.clear(); }
 
     // The captions of the enabled buttons, left to right.
     QString Buttons() const {
@@ -236,23 +186,14 @@ class GameFixture : public QObject {
         return enabled.join(", ");
     }
 
-    void ClearRecords() {
-        pauses.clear();
-        sounds.clear();
-        timeline.clear();
-    }
-
     std::unique_ptr<QTemporaryDir> folder;
     std::unique_ptr<frmPoker> form;
-    QList<int> pauses;
-    QStringList sounds;
     QStringList timeline;
     std::function<void(int ms)> onPause;
     std::function<void()> onEvents;
 
   private:
-    // Numbered 1 for the back, 2 for the joker, then the clubs, diamonds, hearts and
-    // spades from the ace up.
+    // 1 the back, 2 the joker, then clubs, diamonds, hearts and spades from the ace up.
     static void MarkPictures() {
         std::vector<QImage*> all{&basIniProc::picBack, &basIniProc::picJoker};
         for (auto* suit : {&basIniProc::picClub, &basIniProc::picDiamond, &basIniProc::picHeart,

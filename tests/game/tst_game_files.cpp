@@ -10,42 +10,23 @@ namespace fs = std::filesystem;
 using testsupport::ReadBytes;
 using testsupport::WriteBytes;
 
-namespace {
-
 // What is at a path: its kind and, for a file, its size.
-QString Snapshot(const std::string& path) {
+static QString Snapshot(const std::string& path) {
     std::error_code error;
     const auto type = static_cast<int>(fs::symlink_status(path, error).type());
     return QString("%1 %2").arg(type).arg(fs::is_regular_file(path) ? fs::file_size(path) : 0);
 }
 
-const QString kGameOver = "ＧＡＭＥ　ＯＶＥＲ";
-
-} // namespace
-
-// The files of a real game: what it reads at the start, and what it leaves on disk
-// after a game, byte for byte.
+// What a real game reads at the start, and leaves on disk after a game, byte for byte.
 class TestGameFiles : public GameFixture {
     Q_OBJECT
 
     std::string Path(const QString& name) const { return folder->filePath(name).toStdString(); }
 
-    // Bets three coins, deals a straight and holds it: 9 coins are on offer.
-    void PlayStraight() {
-        Press({Qt::Key_D, Qt::Key_D, Qt::Key_D});
-        QCOMPARE(Texts({form->lblWager, form->lblCredits}), (QStringList{"3", "497"}));
-        Deal(kStraight);
-        Press(Qt::Key_Return);
-        HoldAll();
-        Press(Qt::Key_Return);
-        QCOMPARE(State(), "state 2, win 9, coins 497");
-    }
-
   private slots:
-    // A player's own Poker.ini, LF lines, a comment, slow speed, a table of all three
-    // colours, every counter its own value: the payout is counted at that speed, and
-    // afterwards every value lies where it stood, the log record's six fields in
-    // their places.
+    // A player's own Poker.ini (LF lines, a comment, slow speed, a colour of all three
+    // parts, every counter its own value): the payout is counted at that speed, every
+    // value stays where it stood, and the log record has its six fields in place.
     void gameFromAPlayersOwnFiles() {
         form.reset();
         const std::string head = "; mine\n[SETTING]\nGAME=40\nBACKCOLOR=16711696\n[COIN]\n";
@@ -56,25 +37,28 @@ class TestGameFiles : public GameFixture {
         WriteBytes(Path("vesk_poker.log"), "1,500,1,0,1000,2000\r\n");
         Restart();
         QCOMPARE(BackColor(form.get()), QColor(16, 0, 255));
-        QCOMPARE(form->lblCredits->text(), QString("500"));
 
-        PlayStraight();
+        Press({Qt::Key_D, Qt::Key_D, Qt::Key_D});
+        Deal(kStraight);
+        Press(Qt::Key_Return);
+        HoldAll();
+        Press(Qt::Key_Return);
+        QCOMPARE(State(), "state 2, win 9, coins 497");
         const QImage graph = form->picGraph->grab().toImage();
         ClearRecords();
         Press(Qt::Key_Space);
 
         QVERIFY(form->picGraph->grab().toImage() != graph); // the new balance is drawn
 
-        QCOMPARE(pauses, QList<int>(9, 10));
+        QCOMPARE(timeline.filter("Pause "), QStringList(9, "Pause 10"));
         QCOMPARE(ReadBytes(Path("vesk_poker.log")),
                  std::string("1,500,1,0,1000,2000\r\n2,506,3,9,1003,2009\r\n"));
         QCOMPARE(ReadBytes(Path("Poker.ini")),
                  head + "TOTAL=506\nTOTAL_GET=1003\nTOTAL_PUT=2009\n" + hands + "6=17\n" + tail);
     }
 
-    // Files that are no ordinary files of a sane size, where the game expects its
-    // settings, its log, a picture or a sound: the game starts, plays and saves all
-    // it can, nothing hangs, and the odd file is left as it was.
+    // Odd files where the game expects its settings, its log, a picture or a sound: the
+    // game starts, plays and saves all it can, nothing hangs, the odd file stays.
     void hostileFilesNeitherHangNorLoseCoins_data() {
         Columns<QString, QString>("file", "kind");
         for (const char* file : {"Poker.ini", "vesk_poker.log", "card/ura.bmp", "sound/CARD.wav"}) {
@@ -107,7 +91,7 @@ class TestGameFiles : public GameFixture {
         if (file != "Poker.ini") {
             QCOMPARE(profile::ValueIndex(ReadBytes(Path("Poker.ini"))).Find("COIN", "TOTAL"),
                      std::string("40"));
-            QCOMPARE(form->lblMsg->text(), kGameOver);
+            QCOMPARE(form->lblMsg->text(), "ＧＡＭＥ　ＯＶＥＲ");
             return;
         }
         // The player is told once, not after every game.
@@ -115,7 +99,7 @@ class TestGameFiles : public GameFixture {
         DealWithMaxBet(kMissAgain);
         Deal(kNothing);
         Press(Qt::Key_Return);
-        QCOMPARE(form->lblMsg->text(), kGameOver);
+        QCOMPARE(form->lblMsg->text(), "ＧＡＭＥ　ＯＶＥＲ");
     }
 };
 

@@ -8,44 +8,31 @@
 #include <QTimer>
 #include <QtTest>
 
-// The key Z on the game window: the dialog over the table, its closing line, and
-// what it saved coming back at the next start.
+// The key Z: the dialog over the table, and what it saved read at the next start.
 class TestSettingKey : public GameFixture {
     Q_OBJECT
 
-    // Runs `act` on the dialog once it is open and modal; `act` closes it.
-    void WhenDialogOpens(std::function<void(frmSetting*)> act) {
-        auto* timer = new QTimer(form.get());
-        connect(timer, &QTimer::timeout, timer, [timer, act] {
-            if (auto* dialog = qobject_cast<frmSetting*>(QApplication::activeModalWidget())) {
-                timer->stop();
-                act(dialog);
-            }
-        });
-        timer->start(10);
-    }
-    static void Type(frmSetting* dialog, const QList<Qt::Key>& keys) {
-        QVERIFY(QTest::qWaitForWindowActive(dialog));
-        for (const Qt::Key key : keys) {
-            QTest::keyClick(dialog->focusWidget(), key);
-        }
-    }
     static void Pick(QListWidget* list, const QString& text) {
         list->setCurrentItem(list->findItems(text, Qt::MatchExactly).value(0));
     }
 
   private slots:
-    // The dialog opens over the table and is driven with keys (Enter in the speed box
-    // must not press another page's button). The running game keeps its settings, and
-    // the exit saves only the coins, so what the dialog wrote is what the next start
-    // reads.
+    // The dialog opens over the table, driven with keys (Enter in the speed box must
+    // not press another page's button); the running game keeps its settings, and the
+    // exit saves only the coins, so the next start reads what the dialog wrote.
     void zOpensTheDialogAndTheNextStartUsesItsSettings() {
         soundfiles::WriteWav(folder->filePath("sound/mine.wav"), 15000, 0);
         QImage picture(3, 3, QImage::Format_RGB32);
         picture.fill(Qt::blue);
         QVERIFY(picture.save(folder->filePath("card/mine.bmp")));
         QStringList seen;
-        WhenDialogOpens([&](frmSetting* dialog) {
+        auto* timer = new QTimer(form.get()); // acts once the dialog is open and modal
+        connect(timer, &QTimer::timeout, timer, [&, timer] {
+            auto* dialog = qobject_cast<frmSetting*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            timer->stop();
             seen << form->lblResult->text() << QString::number(form->lblResult->font().pointSize())
                  << dialog->windowTitle();
             Pick(dialog->filSound, "mine.wav");
@@ -61,9 +48,14 @@ class TestSettingKey : public GameFixture {
             dialog->cmdColorCheck_Click();
             dialog->cmdSetColor_Click();
             dialog->cmdSelectSet[0]->setFocus();
-            Type(dialog, {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Up,
-                          Qt::Key_Return, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape});
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            for (const Qt::Key key :
+                 {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Up, Qt::Key_Return,
+                  Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape}) {
+                QTest::keyClick(dialog->focusWidget(), key);
+            }
         });
+        timer->start(10);
         onPause = [&](int ms) {
             if (ms == 1000) {
                 seen << form->lblResult->text();
@@ -87,25 +79,6 @@ class TestSettingKey : public GameFixture {
         QCOMPARE(basIniProc::picClub[4].pixelColor(1, 1), QColor(Qt::blue));
         basEffect::SoundPlay("CARD");
         QVERIFY(basEffect::SoundIsPlaying("CARD"));
-    }
-
-    // Nothing cuts into a count: Z pressed then opens the dialog once it is credited.
-    void zWaitsForThePayout() {
-        Press(Qt::Key_D);
-        OfferWin(30);
-        onEvents = [&] {
-            if (form->blnPaying) {
-                onEvents = nullptr;
-                Press(Qt::Key_Z);
-            }
-        };
-        QString opened;
-        WhenDialogOpens([&](frmSetting* dialog) {
-            opened = State();
-            dialog->close();
-        });
-        Click(form->cmdCollect);
-        QTRY_COMPARE(opened, "state 0, win 0, coins 79");
     }
 };
 

@@ -4,8 +4,7 @@
 
 #include <vector>
 
-// Turns cards into the random values that make RandomCard draw them, so a test
-// can lay out exact deals through the one random seam.
+// The random values that make RandomCard draw given cards, for exact deals in tests.
 namespace testsupport {
 
 struct Card {
