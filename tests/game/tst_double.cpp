@@ -8,7 +8,7 @@ const Cards kWinningRound{C(3, 4), kFillers[0], kFillers[1], kFillers[2], C(2, 1
 
 // The double-up: STANDARD (entered with DUAL/DOUBLE) and RED/BLACK, where a card is
 // picked against the dealer's, HI/LOW, where the next card is guessed, and sequences.
-class TestDoublePick : public GameFixture {
+class TestDouble : public GameFixture {
     Q_OBJECT
 
     QStringList Panel() const {
@@ -268,5 +268,5 @@ class TestDoublePick : public GameFixture {
     }
 };
 
-QTEST_MAIN(TestDoublePick)
-#include "tst_double_pick.moc"
+QTEST_MAIN(TestDouble)
+#include "tst_double.moc"
