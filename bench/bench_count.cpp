@@ -4,6 +4,7 @@
 // the event pass per coin), then with the real pause that paints and sleeps, whose
 // CPU time per coin is the count's cost whatever the pauses hide of it.
 
+#include "Offscreen.h"
 #include "config/basIniProc.h"
 #include "game/frmPoker.h"
 #include "platform/Pause.h"
@@ -45,9 +46,7 @@ double CountOnce(frmPoker& form) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    OffscreenWithoutDisplay();
     QApplication app(argc, argv);
     platform::InstallQtSeams();
     QTemporaryDir folder;

@@ -6,6 +6,7 @@
 //    its fly-in and its scatter).
 // Runs offscreen unless a display is set, so under Xvfb it pays the X11 paints too.
 
+#include "Offscreen.h"
 #include "platform/QtPlatform.h"
 #include "stats/frmDataView.h"
 
@@ -103,9 +104,7 @@ void MeasureRests(frmDataView& view) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    OffscreenWithoutDisplay();
     QApplication app(argc, argv);
     platform::InstallQtSeams();
     QWidget owner;

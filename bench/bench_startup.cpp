@@ -7,6 +7,7 @@
 // bench/under_xvfb.sh runs it on a private X server.
 
 #include "BenchAssets.h"
+#include "Offscreen.h"
 #include "config/CardPictures.h"
 #include "config/basIniProc.h"
 #include "game/frmPoker.h"
@@ -216,9 +217,7 @@ void PrintPhases(const std::vector<Run>& game, const std::vector<Run>& bare) {
 
 int Driver(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    OffscreenWithoutDisplay();
     const QString self = QCoreApplication::applicationFilePath();
     const QString bareWindow = QCoreApplication::applicationDirPath() + "/bench_bare_window";
     std::vector<Run> bare;
