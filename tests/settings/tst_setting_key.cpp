@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <QtTest>
 
-// The key Z: the dialog over the table, and what it saved read at the next start.
+// The keys Z and X over a running game; what the dialog saved read at the next start.
 class TestSettingKey : public GameFixture {
     Q_OBJECT
 
@@ -79,6 +79,38 @@ class TestSettingKey : public GameFixture {
         QCOMPARE(basIniProc::picClub[4].pixelColor(1, 1), QColor(Qt::blue));
         basEffect::SoundPlay("CARD");
         QVERIFY(basEffect::SoundIsPlaying("CARD"));
+    }
+
+    // Nothing cuts into a count: Z or X pressed during it opens its window once the
+    // coins are credited.
+    void keysWaitForThePayout_data() {
+        Columns<Qt::Key>("key");
+        Row("Z", Qt::Key_Z);
+        Row("X", Qt::Key_X);
+    }
+
+    void keysWaitForThePayout() {
+        QFETCH(Qt::Key, key);
+        Press(Qt::Key_D);
+        OfferWin(30);
+        onEvents = [&] {
+            if (form->blnPaying) {
+                onEvents = nullptr;
+                Press(key);
+            }
+        };
+        QString opened;
+        auto* timer = new QTimer(form.get());
+        connect(timer, &QTimer::timeout, timer, [&, timer] {
+            if (QWidget* window = QApplication::activeModalWidget()) {
+                timer->stop();
+                opened = State();
+                window->close();
+            }
+        });
+        timer->start(10);
+        Click(form->cmdCollect);
+        QTRY_COMPARE(opened, "state 0, win 0, coins 79");
     }
 };
 

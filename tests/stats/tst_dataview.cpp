@@ -73,6 +73,7 @@ class TestDataView : public GameFixture {
         const QString dim = "#008000 #404040 #808000 #404040";
         view->tmrData_Timer();
         QCOMPARE(Rows(*view, true).join(' '), dim);
+        QCOMPARE(view->tmrData->interval(), 200); // rows light at a pace the eye follows
         while (view->intDataStep < 100) {
             view->tmrData_Timer();
         }
