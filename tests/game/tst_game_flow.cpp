@@ -1,25 +1,10 @@
 #include "GameFixture.h"
-#include "platform/QtPlatform.h"
 
 #include <QtTest>
 
 // Whole games through the real buttons, labels, card images and keys.
 const QString kGameOver = "ＧＡＭＥ　ＯＶＥＲ";
 const QString kBetButtons = "MAX BET, 1 BET, REP BET";
-
-// The controls painted while it watches.
-class PaintLog : public QObject {
-  public:
-    QList<const QObject*> painted;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            painted << watched;
-        }
-        return false;
-    }
-};
 
 class TestGameFlow : public GameFixture {
     Q_OBJECT
@@ -150,24 +135,6 @@ class TestGameFlow : public GameFixture {
         QTEST(int{form->intGameNo}, "gameAfter");
         QCOMPARE(BackColor(form->lbl1Win[4]), tablecolor::kRed);
         QCOMPARE(BackColor(form->lbl1Win[8]), tablecolor::kBlue);
-    }
-
-    // A real pause shows what the game window just set before it sleeps, and paints
-    // nothing else: repainting every window made each coin of a count cost 1.4 ms.
-    void realPausePaintsOnlyWhatTheGameWindowJustSet() {
-        platform::InstallQtSeams();
-        QWidget other;
-        other.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&other));
-        PaintLog log;
-        qApp->installEventFilter(&log);
-        form->lblMsg->setText("ＧＯＯＤ　ＬＵＣＫ");
-        other.update();
-        platform::Pause(1);
-        qApp->removeEventFilter(&log);
-        QCOMPARE(log.painted.count(form->lblMsg), 1);
-        QVERIFY(!log.painted.contains(&other));
-        QVERIFY(!log.painted.contains(form->lblWinName[0]));
     }
 };
 

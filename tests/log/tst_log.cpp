@@ -85,6 +85,19 @@ class TestLog : public QObject {
         QCOMPARE(testsupport::FileNames(folder), QStringList{"vesk_poker.log"});
     }
 
+    // Links planted at every name the rewrite might use are never written through.
+    void plantedLinksAtTemporaryNamesAreNotFollowed() {
+        const std::string victim = folder.filePath("victim").toStdString();
+        WriteBytes(victim, "precious");
+        const std::string stem = basLog::LogFilePath() + ".tmp" + std::to_string(getpid()) + ".";
+        for (int n = 0; n < 50; ++n) {
+            fs::create_symlink(victim, stem + std::to_string(n));
+        }
+        basLog::AppendLog(kNewGame);
+        QCOMPARE(ReadBytes(victim), std::string("precious"));
+        QCOMPARE(QByteArray::fromStdString(ReadBytes(basLog::LogFilePath())), kNewLine);
+    }
+
     // The balance of the largest magnitude, or the floor of 100, spans half the
     // height; x steps over three quarters of the width, rounded after every step.
     void graphPath_data() {

@@ -149,10 +149,16 @@ class TestSettingDialog : public QObject {
     // table's colour; the colour saved is the one last previewed with チェック. A
     // write the file refused is reported, not announced as done.
     void savesSpeedAndColour() {
+        QString shown;
+        for (const int speed : {100, 150, 250, 1000}) {
+            basIniProc::intGameSpeed = static_cast<std::int16_t>(speed);
+            Open(2);
+            shown += dialog->cmbSpeed->currentText() + " ";
+        }
         basIniProc::intGameSpeed = 201;
         basIniProc::lngBackColor = 3 * 65536 + 2 * 256 + 1;
         Open(2);
-        QString shown = dialog->cmbSpeed->currentText();
+        shown += dialog->cmbSpeed->currentText();
         for (int i = 0; i < 3; ++i) {
             shown += " " + dialog->cmbRGB.at(i)->currentText();
             dialog->cmbRGB.at(i)->setCurrentIndex(10 * (i + 1));
@@ -161,7 +167,7 @@ class TestSettingDialog : public QObject {
         dialog->cmbRGB[0]->setCurrentIndex(1);
         QTest::mouseClick(dialog->cmdSpeedSet, Qt::LeftButton);
         QTest::mouseClick(dialog->cmdSetColor, Qt::LeftButton);
-        QCOMPARE(shown, "300 001 002 003");
+        QCOMPARE(shown, "100 200 300 300 300 001 002 003");
         QCOMPARE(Ini(), With({"GAME=300", "BACKCOLOR=1971210"}));
         QVERIFY(QFile::remove(dir->filePath("Poker.ini")) && QDir(dir->path()).mkdir("Poker.ini"));
         dialog->cmbSpeed->setCurrentIndex(0);
@@ -202,6 +208,29 @@ class TestSettingDialog : public QObject {
                  (QStringList{offer, offer, done, offer, "VESK POKER|連続登録に失敗しました。"}));
         lines.removeAt(6);
         QCOMPARE(Ini(), With(lines << "URA=\\my_5.bmp"));
+    }
+
+    // A suit is offered only for names whose number follows the first "_" up to the
+    // first ".", unpadded; other names register the one key.
+    void oddNamesRegisterOneKey_data() {
+        Columns<QString, int>("pattern", "digits");
+        Row("zero-padded", "s_%1.bmp", 2);
+        Row("a dot before the number", "a.b_%1.bmp", 1);
+    }
+
+    void oddNamesRegisterOneKey() {
+        QFETCH(QString, pattern);
+        QFETCH(int, digits);
+        for (int n = 1; n <= 13; ++n) {
+            AddFiles(1, {pattern.arg(n, digits, 10, QChar('0'))});
+        }
+        const QString first = pattern.arg(1, digits, 10, QChar('0'));
+        Open(1);
+        Choose(dialog->lstCardKey, "H_01");
+        Choose(dialog->filCard, first);
+        QTest::mouseClick(dialog->cmdCardSet, Qt::LeftButton);
+        QCOMPARE(boxes, QStringList());
+        QCOMPARE(Ini(), With({"H_01=\\" + first}));
     }
 
     // The chosen file plays under "TEST" until ストップ, the next テスト or the closing

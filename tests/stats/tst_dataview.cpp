@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <QtTest>
+#include <limits>
 
 // The statistics screen over a real game window. A fly-in's wait between steps runs
 // one event pass at once here; ticks are driven one by one or by the screen's timers.
@@ -53,6 +54,52 @@ class TestDataView : public GameFixture {
     }
 
     void cleanupTestCase() { platform::SetYieldHook(nullptr); }
+
+    // Each value and count its own statistic, as plain decimal text, right-aligned, whole.
+    void valuesShown_data() {
+        Columns<int, int>("first", "step");
+        Row("all zero", 0, 0);
+        Row("nine digits", 999999000, 77);
+        Row("negative", std::numeric_limits<std::int32_t>::min(), 1);
+    }
+
+    void valuesShown() {
+        QFETCH(int, first);
+        QFETCH(int, step);
+        std::vector<std::int32_t*> stats{&basIniProc::lngTotalGet, &basIniProc::lngTotalPut,
+                                         &basIniProc::lngMaxDoubleCnt,
+                                         &basIniProc::lngMaxDoubleWin};
+        for (std::int32_t& count : basIniProc::lngPlayData) {
+            stats.push_back(&count);
+        }
+        for (std::size_t i = 0; i < stats.size(); ++i) {
+            *stats[i] = first + step * static_cast<int>(i);
+        }
+        const frmDataView view(&screen);
+        QList<QLabel*> values(view.lblData.begin(), view.lblData.end());
+        values.append({view.lblWinData.begin(), view.lblWinData.end()});
+        for (std::size_t i = 0; i < stats.size(); ++i) {
+            const QLabel* label = values[static_cast<int>(i)];
+            QCOMPARE(label->text(), QString::number(*stats[i]));
+            QVERIFY(label->alignment() & Qt::AlignRight);
+            QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+        }
+    }
+
+    // A label 150 off takes one step onto its target, one already there takes one
+    // look; both end on the target in their colour.
+    void flyToNearTheTarget() {
+        frmDataView view(&screen);
+        QLabel* label = view.lblTitle[0];
+        for (double left : {2850, 3000}) {
+            view.twips.Place(label, {left, 2500, 3000, 240});
+            yields = 0;
+            view.FlyTo(label, 3000, 2500, Qt::green);
+            QCOMPARE(
+                QString("%1 %2 %3").arg(yields).arg(Look(view, {label}), Look(view, {label}, true)),
+                "1 3000,2500 #00ff00");
+        }
+    }
 
     // Ticks given one by one: the rows fly in onto their places, all dims, lights row
     // by row, and scatters dim. The letters fly in side by side, hop one by one back
