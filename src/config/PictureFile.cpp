@@ -1,5 +1,7 @@
 #include "config/PictureFile.h"
 
+#include "config/PackBitmap.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QImageReader>
@@ -40,6 +42,9 @@ QByteArray ReadOrdinaryFile(const std::string& path) {
 
 QImage ReadPictureFile(const std::string& path) {
     QByteArray bytes = ReadOrdinaryFile(path);
+    if (QImage packed = DecodePackBitmap(bytes); !packed.isNull()) {
+        return packed;
+    }
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);

@@ -1,7 +1,6 @@
 #include "sound/AudioDevice.h"
 
-#include <SDL2/SDL.h>
-#include <SDL2/SDL_mixer.h>
+#include "sound/MixerLibrary.h"
 
 namespace basEffect {
 namespace {
@@ -15,14 +14,15 @@ DeviceState deviceState = DeviceState::Closed;
 constexpr int kChunkFrames = 1024;
 
 DeviceState StartMixer() {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    const MixerLibrary* mixer = OpenMixerLibrary();
+    if (mixer == nullptr || mixer->InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return DeviceState::Failed;
     }
     // When no device answers, SDL audio stays up until CloseAudioDevice: shutting
     // down ALSA waits for its device watcher, up to a tenth of a second, and that
     // wait belongs at exit, not at start-up.
-    return Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, MIX_DEFAULT_CHANNELS,
-                         kChunkFrames) == 0
+    return mixer->OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, MIX_DEFAULT_CHANNELS,
+                            kChunkFrames) == 0
                ? DeviceState::Open
                : DeviceState::Failed;
 }
@@ -38,19 +38,21 @@ bool OpenAudioDevice() {
 
 void CloseAudioDevice() {
     if (deviceState == DeviceState::Open) {
-        Mix_CloseAudio();
+        Mixer().CloseAudio();
         // Music decoders are loaded on demand by the first ".mid"; unload them too.
-        Mix_Quit();
+        Mixer().Quit();
     }
-    if (SDL_WasInit(SDL_INIT_AUDIO) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    // Never opened, the libraries are not loaded just to be told so.
+    const MixerLibrary* mixer = deviceState == DeviceState::Closed ? nullptr : OpenMixerLibrary();
+    if (mixer != nullptr && mixer->WasInit(SDL_INIT_AUDIO) != 0) {
+        mixer->QuitSubSystem(SDL_INIT_AUDIO);
     }
     deviceState = DeviceState::Closed;
 }
 
 void ReserveChannels(int count) {
-    if (Mix_AllocateChannels(-1) < count) {
-        Mix_AllocateChannels(count);
+    if (Mixer().AllocateChannels(-1) < count) {
+        Mixer().AllocateChannels(count);
     }
 }
 

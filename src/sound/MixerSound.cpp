@@ -1,6 +1,6 @@
 #include "sound/MixerSound.h"
 
-#include <SDL2/SDL_mixer.h>
+#include "sound/MixerLibrary.h"
 
 #include <algorithm>
 #include <array>
@@ -37,14 +37,14 @@ bool IsSoundSized(const std::string& path) {
 } // namespace
 
 void ChunkDeleter::operator()(Mix_Chunk* chunk) const {
-    Mix_FreeChunk(chunk);
+    Mixer().FreeChunk(chunk);
 }
 
 void MusicDeleter::operator()(Mix_Music* music) const {
     if (music == musicOnAir) {
         musicOnAir = nullptr;
     }
-    Mix_FreeMusic(music);
+    Mixer().FreeMusic(music);
 }
 
 std::optional<MixerSound> LoadMixerSound(const std::string& path, int channel) {
@@ -53,9 +53,9 @@ std::optional<MixerSound> LoadMixerSound(const std::string& path, int channel) {
     }
     MixerSound sound;
     if (IsMidiFile(path)) {
-        sound.music.reset(Mix_LoadMUS(path.c_str()));
+        sound.music.reset(Mixer().LoadMUS(path.c_str()));
     } else {
-        sound.chunk.reset(Mix_LoadWAV(path.c_str()));
+        sound.chunk.reset(Mixer().LoadWAV(path.c_str()));
         sound.channel = channel;
     }
     if (!sound.chunk && !sound.music) {
@@ -66,29 +66,29 @@ std::optional<MixerSound> LoadMixerSound(const std::string& path, int channel) {
 
 void PlayMixerSound(const MixerSound& sound) {
     if (sound.music) {
-        if (Mix_PlayMusic(sound.music.get(), 0) == 0) {
+        if (Mixer().PlayMusic(sound.music.get(), 0) == 0) {
             musicOnAir = sound.music.get();
         }
     } else {
-        Mix_PlayChannel(sound.channel, sound.chunk.get(), 0);
+        Mixer().PlayChannel(sound.channel, sound.chunk.get(), 0);
     }
 }
 
 void StopMixerSound(const MixerSound& sound) {
     if (sound.music) {
         if (MixerSoundPlaying(sound)) {
-            Mix_HaltMusic();
+            Mixer().HaltMusic();
         }
     } else {
-        Mix_HaltChannel(sound.channel);
+        Mixer().HaltChannel(sound.channel);
     }
 }
 
 bool MixerSoundPlaying(const MixerSound& sound) {
     if (sound.music) {
-        return sound.music.get() == musicOnAir && Mix_PlayingMusic() != 0;
+        return sound.music.get() == musicOnAir && Mixer().PlayingMusic() != 0;
     }
-    return Mix_Playing(sound.channel) != 0;
+    return Mixer().Playing(sound.channel) != 0;
 }
 
 } // namespace basEffect

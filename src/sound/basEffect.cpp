@@ -5,7 +5,6 @@
 #include "sound/AudioDevice.h"
 #include "sound/MixerSound.h"
 
-#include <SDL2/SDL_hints.h>
 #include <map>
 #include <set>
 #include <utility>
@@ -40,15 +39,8 @@ int FreeChannel() {
     return channel;
 }
 
-// SIGTERM and SIGINT belong to the game, which saves before it quits; SDL's own
-// handlers would only queue a quit event that nobody reads. Set before SDL starts.
-void LeaveQuitSignalsToTheGame() {
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-}
-
 void OpenSound(const std::string& path, const std::string& alias) {
     openSounds.erase(alias);
-    LeaveQuitSignalsToTheGame();
     if (!OpenAudioDevice()) {
         return;
     }

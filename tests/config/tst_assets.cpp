@@ -1,5 +1,6 @@
 #include "config/CardPictures.h"
 #include "config/DefaultIni.h"
+#include "config/PictureFile.h"
 #include "config/ProfileText.h"
 #include "config/basIniProc.h"
 #include "platform/ProgramFolder.h"
@@ -88,6 +89,39 @@ class TestAssets : public QObject {
             QCOMPARE(files[i].second->pixel(0, 0), QColor::fromHsv(i * 50, 255, 255).rgb());
         }
         QVERIFY(picClub[1].isNull() && picHeart[11].isNull() && picSpade[12].isNull());
+    }
+
+    // The pack's own layout is copied, not read a pixel at a time; whatever the
+    // bytes, the picture is the one the general reader makes of them.
+    void packBitmapsLoadAsTheReaderSeesThem_data() {
+        Columns<int, int, QSize>("height", "pixelsAt", "scaledTo");
+        Row("as generated, bottom up", 333, 122, QSize());
+        Row("top down", -333, 122, QSize());
+        Row("pixels past the end of the file", 333, 400000, QSize());
+        Row("taller than the largest card", 1100, 122, QSize(232, 1024));
+    }
+
+    void packBitmapsLoadAsTheReaderSeesThem() {
+        QFETCH(int, height);
+        QFETCH(int, pixelsAt);
+        QFETCH(QSize, scaledTo);
+        std::string bytes = testsupport::ReadBytes(VESK_ASSET_FOLDER "/card/joker.bmp");
+        const auto put = [&bytes](std::size_t at, int value) {
+            for (int i = 0; i < 4; ++i) {
+                bytes[at + i] = static_cast<char>(static_cast<unsigned>(value) >> (8 * i));
+            }
+        };
+        put(22, height);
+        put(10, pixelsAt);
+        testsupport::WriteBytes(Card("pack.bmp"), bytes);
+        const QImage loaded = ReadPictureFile(Card("pack.bmp"));
+        if (scaledTo.isValid()) {
+            QCOMPARE(loaded.size(), scaledTo);
+            return;
+        }
+        const QImage general = QImage::fromData(QByteArray::fromStdString(bytes), "BMP");
+        QCOMPARE(loaded.format(), general.format());
+        QCOMPARE(loaded, general);
     }
 
     // What the stored value names, and what lies there, decide the picture: a huge one
