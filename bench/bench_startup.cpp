@@ -8,8 +8,7 @@
 
 #include "BenchAssets.h"
 #include "Offscreen.h"
-#include "config/CardPictures.h"
-#include "config/basIniProc.h"
+#include "game/StartUp.h"
 #include "game/frmPoker.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtPlatform.h"
@@ -110,8 +109,7 @@ int GameChild(int argc, char* argv[]) {
     platform::SetProgramFolder(argv[2]);
     QApplication app(argc, argv);
     Mark("qt");
-    basIniProc::InitIniFile();
-    basIniProc::StartCardPictures();
+    BeginStartUp();
     platform::InstallQtSeams();
     StartupWatch watch;
     app.installEventFilter(&watch);

@@ -1,5 +1,4 @@
-#include "config/CardPictures.h"
-#include "config/basIniProc.h"
+#include "game/StartUp.h"
 #include "game/frmPoker.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtPlatform.h"
@@ -10,12 +9,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // The card pictures decode on worker threads while the game window makes its
-    // controls; the window's load then only collects them behind the wait window.
-    // InitIniFile is repeated there and then finds all made. Not before the
-    // application exists: the picture readers look up their plugins through it.
-    basIniProc::InitIniFile();
-    basIniProc::StartCardPictures();
+    BeginStartUp();
     platform::InstallQtSeams();
     QApplication::setWindowIcon(
         QIcon(QString::fromStdString(platform::ProgramFolder() + "vesk_poker.png")));

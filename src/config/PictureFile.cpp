@@ -12,50 +12,58 @@
 namespace basIniProc {
 namespace {
 
-// Opened without blocking and checked on the open file, so a pipe or a device
-// (or a file swapped for one after a check) can neither hang nor flood the start.
-QByteArray ReadOrdinaryFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
+// The whole file, from its start.
+QByteArray ReadAll(int fd, qint64 size) {
+    QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got =
+            ::pread(fd, bytes.data() + done, static_cast<size_t>(bytes.size() - done), done);
+        if (got <= 0) {
+            break;
+        }
+        done += got;
+    }
+    bytes.truncate(done);
+    return bytes;
+}
+
+QImage ReadAnyPicture(int fd, qint64 size) {
+    QByteArray bytes = ReadAll(fd, size);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize pictureSize = reader.size();
+    if (pictureSize.isValid() &&
+        qint64{pictureSize.width()} * pictureSize.height() > kMaxPicturePixels) {
         return {};
     }
-    QByteArray bytes;
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= kMaxPictureBytes) {
-        bytes.resize(static_cast<qsizetype>(info.st_size));
-        qsizetype done = 0;
-        while (done < bytes.size()) {
-            const ssize_t got =
-                ::read(fd, bytes.data() + done, static_cast<size_t>(bytes.size() - done));
-            if (got <= 0) {
-                break;
-            }
-            done += got;
-        }
-        bytes.truncate(done);
+    if (pictureSize.width() > kLargestCard.width() ||
+        pictureSize.height() > kLargestCard.height()) {
+        reader.setScaledSize(pictureSize.scaled(kLargestCard, Qt::KeepAspectRatio));
     }
-    ::close(fd);
-    return bytes;
+    return reader.read();
 }
 
 } // namespace
 
+// Opened without blocking and checked on the open file, so a pipe or a device
+// (or a file swapped for one after a check) can neither hang nor flood the start.
 QImage ReadPictureFile(const std::string& path) {
-    QByteArray bytes = ReadOrdinaryFile(path);
-    if (QImage packed = DecodePackBitmap(bytes); !packed.isNull()) {
-        return packed;
-    }
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QSize size = reader.size();
-    if (size.isValid() && qint64{size.width()} * size.height() > kMaxPicturePixels) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
         return {};
     }
-    if (size.width() > kLargestCard.width() || size.height() > kLargestCard.height()) {
-        reader.setScaledSize(size.scaled(kLargestCard, Qt::KeepAspectRatio));
+    QImage picture;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= kMaxPictureBytes) {
+        picture = ReadPackBitmap(fd, info.st_size);
+        if (picture.isNull()) {
+            picture = ReadAnyPicture(fd, info.st_size);
+        }
     }
-    return reader.read();
+    ::close(fd);
+    return picture;
 }
 
 } // namespace basIniProc

@@ -1,7 +1,9 @@
 #include "platform/GameFont.h"
 
 #include <QFontDatabase>
+#include <QFuture>
 #include <QStringList>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -16,10 +18,19 @@ QString ChooseFamily() {
     return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
 }
 
+QFuture<QString>& Chosen() {
+    static QFuture<QString> chosen;
+    return chosen;
+}
+
 } // namespace
 
+void StartChoosingGameFont() {
+    Chosen() = QtConcurrent::run(ChooseFamily);
+}
+
 QFont GameFont(double pointSize) {
-    static const QString family = ChooseFamily();
+    static const QString family = Chosen().isValid() ? Chosen().result() : ChooseFamily();
     QFont font(family);
     font.setStyleHint(QFont::Monospace);
     font.setBold(true);
