@@ -30,6 +30,8 @@ QLabel* MakeLabel(const QString& text, const QColor& colour, QWidget* parent) {
 class BlankBar : public QLabel {
   public:
     explicit BlankBar(QWidget* parent) : QLabel(parent) {
+        // Every pixel is painted below, so a step repaints the bar alone.
+        setAttribute(Qt::WA_OpaquePaintEvent);
         setFont(GameFont(12));
         const int full = fontMetrics().horizontalAdvance(QString(frmWait::kBarBlanks, ' '));
         setFixedSize(full + 4, fontMetrics().height() + 4);
