@@ -141,7 +141,9 @@ int main(int argc, char* argv[]) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
     platform::InstallQtSeams();
     QTemporaryDir folder;
-    CopyAssets(folder.path().toStdString());
+    if (!CopyAssets(folder.path().toStdString())) {
+        return 1;
+    }
     platform::SetProgramFolder(folder.path().toStdString());
     frmPoker form;
     form.show();

@@ -223,7 +223,9 @@ int Driver(int argc, char* argv[]) {
     RunChild(bareWindow, {}); // warms the file cache for both
     // An everyday start: the assets in place and Poker.ini written by the first run.
     QTemporaryDir folder;
-    CopyAssets(folder.path().toStdString());
+    if (!CopyAssets(folder.path().toStdString())) {
+        return 1;
+    }
     const QStringList gameArguments{"--game", folder.path()};
     RunChild(self, gameArguments);
     int failed = 0;
