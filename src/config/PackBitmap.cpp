@@ -3,11 +3,10 @@
 #include "config/PictureFile.h"
 
 #include <QtEndian>
-#include <algorithm>
 #include <array>
 #include <atomic>
+#include <climits>
 #include <cstdint>
-#include <limits>
 #include <sys/mman.h>
 #include <sys/uio.h>
 #include <vector>
@@ -81,27 +80,20 @@ bool IsPackLayout(const std::array<uchar, kHeaderBytes>& header) {
 // The file's rows, bottom up or top down, land each on its own row of the
 // picture in one pass of the kernel's copy.
 bool ReadRows(int fd, qint64 at, QImage& image, bool bottomUp) {
+    static_assert(kLargestCard.height() <= IOV_MAX, "one call reads every row");
     const auto rowBytes = static_cast<std::size_t>(image.bytesPerLine());
     std::vector<iovec> rows(static_cast<std::size_t>(image.height()));
     for (int y = 0; y < image.height(); ++y) {
         const int row = bottomUp ? image.height() - 1 - y : y;
         rows[static_cast<std::size_t>(y)] = {image.scanLine(row), rowBytes};
     }
-    constexpr std::size_t kRowsPerCall = 1024; // IOV_MAX
-    for (std::size_t first = 0; first < rows.size(); first += kRowsPerCall) {
-        const std::size_t count = std::min(kRowsPerCall, rows.size() - first);
-        const auto wanted = static_cast<ssize_t>(count * rowBytes);
-        if (::preadv(fd, rows.data() + first, static_cast<int>(count), at) != wanted) {
-            return false;
-        }
-        at += wanted;
-    }
-    return true;
+    const auto wanted = static_cast<ssize_t>(rows.size() * rowBytes);
+    return ::preadv(fd, rows.data(), static_cast<int>(rows.size()), at) == wanted;
 }
 
 } // namespace
 
-QImage ReadPackBitmap(int fd, qint64 fileSize) {
+QImage ReadPackBitmap(int fd) {
     std::array<uchar, kHeaderBytes> header{};
     if (::pread(fd, header.data(), header.size(), 0) != kHeaderBytes || !IsPackLayout(header)) {
         return {};
@@ -111,8 +103,7 @@ QImage ReadPackBitmap(int fd, qint64 fileSize) {
     const bool bottomUp = storedHeight > 0;
     const qint64 height = bottomUp ? qint64{storedHeight} : -qint64{storedHeight};
     const qint64 pixelsAt = Little32(header, 10);
-    if (width < 1 || width > kLargestCard.width() || height < 1 || height > kLargestCard.height() ||
-        pixelsAt + width * height * 4 > fileSize) {
+    if (width < 1 || width > kLargestCard.width() || height < 1 || height > kLargestCard.height()) {
         return {};
     }
     QImage image = NewPicture(width, static_cast<int>(height));

@@ -8,7 +8,7 @@ namespace basIniProc {
 // straight from the file into the picture's rows, where the general reader takes
 // a pixel at a time and kept the start waiting on it. Any other layout, or a file
 // that does not add up, gives a null image and is left to the general reader.
-// The file is an open ordinary file of fileSize bytes; its offset is not used.
-QImage ReadPackBitmap(int fd, qint64 fileSize);
+// The file is an open ordinary file; its offset is not used.
+QImage ReadPackBitmap(int fd);
 
 } // namespace basIniProc

@@ -57,7 +57,7 @@ QImage ReadPictureFile(const std::string& path) {
     QImage picture;
     struct stat info {};
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= kMaxPictureBytes) {
-        picture = ReadPackBitmap(fd, info.st_size);
+        picture = ReadPackBitmap(fd);
         if (picture.isNull()) {
             picture = ReadAnyPicture(fd, info.st_size);
         }

@@ -11,7 +11,7 @@ namespace basIniProc {
 
 inline constexpr qint64 kMaxPictureBytes = 64LL * 1024 * 1024;
 inline constexpr qint64 kMaxPicturePixels = 2048LL * 2048;
-inline const QSize kLargestCard(768, 1024);
+inline constexpr QSize kLargestCard(768, 1024);
 
 // The path is taken as the bytes the profile holds, never re-encoded, so a name
 // that is not UTF-8 opens the file it names. Safe to call from any thread.

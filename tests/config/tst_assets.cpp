@@ -1,5 +1,6 @@
 #include "config/CardPictures.h"
 #include "config/DefaultIni.h"
+#include "config/PackBitmap.h"
 #include "config/PictureFile.h"
 #include "config/ProfileText.h"
 #include "config/basIniProc.h"
@@ -8,7 +9,9 @@
 #include "support/Files.h"
 
 #include <QtTest>
+#include <fcntl.h>
 #include <filesystem>
+#include <unistd.h>
 
 using namespace basIniProc;
 
@@ -91,37 +94,47 @@ class TestAssets : public QObject {
         QVERIFY(picClub[1].isNull() && picHeart[11].isNull() && picSpade[12].isNull());
     }
 
-    // The pack's own layout is copied, not read a pixel at a time; whatever the
-    // bytes, the picture is the one the general reader makes of them.
+    // The pack's own layout is read straight into the picture's rows, not a pixel at
+    // a time; what it takes is the picture the general reader makes of the same bytes,
+    // and what it leaves the general reader still loads.
     void packBitmapsLoadAsTheReaderSeesThem_data() {
-        Columns<int, int, QSize>("height", "pixelsAt", "scaledTo");
-        Row("as generated, bottom up", 333, 122, QSize());
-        Row("top down", -333, 122, QSize());
-        Row("pixels past the end of the file", 333, 400000, QSize());
-        Row("taller than the largest card", 1100, 122, QSize(232, 1024));
+        Columns<int, int, int, bool, QSize>("width", "height", "pixelsAt", "read", "size");
+        Row("as generated, bottom up", 250, 333, 122, true, QSize(250, 333));
+        Row("top down", 250, -333, 122, true, QSize(250, 333));
+        Row("as wide as the largest card", 768, 108, 122, true, QSize(768, 108));
+        Row("pixels past the end of the file", 250, 333, 400000, false, QSize());
+        Row("taller than the largest card", 250, 1100, 122, false, QSize(232, 1024));
     }
 
     void packBitmapsLoadAsTheReaderSeesThem() {
+        QFETCH(int, width);
         QFETCH(int, height);
         QFETCH(int, pixelsAt);
-        QFETCH(QSize, scaledTo);
+        QFETCH(bool, read);
         std::string bytes = testsupport::ReadBytes(VESK_ASSET_FOLDER "/card/joker.bmp");
         const auto put = [&bytes](std::size_t at, int value) {
             for (int i = 0; i < 4; ++i) {
                 bytes[at + i] = static_cast<char>(static_cast<unsigned>(value) >> (8 * i));
             }
         };
+        put(18, width);
         put(22, height);
         put(10, pixelsAt);
         testsupport::WriteBytes(Card("pack.bmp"), bytes);
+        const int fd = ::open(Card("pack.bmp").c_str(), O_RDONLY);
+        const QImage direct = ReadPackBitmap(fd);
+        ::close(fd);
+        QCOMPARE(!direct.isNull(), read);
+        QFETCH(QSize, size);
         const QImage loaded = ReadPictureFile(Card("pack.bmp"));
-        if (scaledTo.isValid()) {
-            QCOMPARE(loaded.size(), scaledTo);
-            return;
+        if (size.isValid()) {
+            QCOMPARE(loaded.size(), size);
         }
-        const QImage general = QImage::fromData(QByteArray::fromStdString(bytes), "BMP");
-        QCOMPARE(loaded.format(), general.format());
-        QCOMPARE(loaded, general);
+        if (read) {
+            const QImage general = QImage::fromData(QByteArray::fromStdString(bytes), "BMP");
+            QCOMPARE(loaded.format(), general.format());
+            QCOMPARE(loaded, general);
+        }
     }
 
     // What the stored value names, and what lies there, decide the picture: a huge one
