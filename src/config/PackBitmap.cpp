@@ -65,10 +65,10 @@ std::uint32_t Little32(const std::array<uchar, kHeaderBytes>& header, qint64 at)
 }
 
 bool IsPackLayout(const std::array<uchar, kHeaderBytes>& header) {
-    constexpr std::uint32_t kWithAlphaMask = 56;
+    constexpr std::uint32_t kVersion4Header = 108;
     constexpr std::uint32_t kBitFields = 3;
     return Q_BYTE_ORDER == Q_LITTLE_ENDIAN && header[0] == 'B' && header[1] == 'M' &&
-           Little32(header, kInfoAt) >= kWithAlphaMask &&
+           Little32(header, kInfoAt) >= kVersion4Header &&
            qFromLittleEndian<std::uint16_t>(header.data() + kInfoAt + 14) == 32 &&
            Little32(header, kInfoAt + 16) == kBitFields &&
            Little32(header, kMasksAt) == 0x00FF0000 &&

@@ -98,18 +98,23 @@ class TestAssets : public QObject {
     // a time; what it takes is the picture the general reader makes of the same bytes,
     // and what it leaves the general reader still loads.
     void packBitmapsLoadAsTheReaderSeesThem_data() {
-        Columns<int, int, int, bool, QSize>("width", "height", "pixelsAt", "read", "size");
-        Row("as generated, bottom up", 250, 333, 122, true, QSize(250, 333));
-        Row("top down", 250, -333, 122, true, QSize(250, 333));
-        Row("as wide as the largest card", 768, 108, 122, true, QSize(768, 108));
-        Row("pixels past the end of the file", 250, 333, 400000, false, QSize());
-        Row("taller than the largest card", 250, 1100, 122, false, QSize(232, 1024));
+        Columns<int, int, int, int, bool, QSize>("width", "height", "pixelsAt", "redMask", "read",
+                                                 "size");
+        const int red = 0x00FF0000;
+        Row("as generated, bottom up", 250, 333, 122, red, true, QSize(250, 333));
+        Row("top down", 250, -333, 122, red, true, QSize(250, 333));
+        Row("as wide as the largest card", 768, 108, 122, red, true, QSize(768, 108));
+        Row("other colour masks", 250, 333, 122, 0x000000FF, false, QSize());
+        Row("pixels past the end of the file", 250, 333, 400000, red, false, QSize());
+        Row("wider than the largest card", 800, 100, 122, red, false, QSize(768, 96));
+        Row("taller than the largest card", 250, 1100, 122, red, false, QSize(232, 1024));
     }
 
     void packBitmapsLoadAsTheReaderSeesThem() {
         QFETCH(int, width);
         QFETCH(int, height);
         QFETCH(int, pixelsAt);
+        QFETCH(int, redMask);
         QFETCH(bool, read);
         std::string bytes = testsupport::ReadBytes(VESK_ASSET_FOLDER "/card/joker.bmp");
         const auto put = [&bytes](std::size_t at, int value) {
@@ -120,6 +125,7 @@ class TestAssets : public QObject {
         put(18, width);
         put(22, height);
         put(10, pixelsAt);
+        put(54, redMask);
         testsupport::WriteBytes(Card("pack.bmp"), bytes);
         const int fd = ::open(Card("pack.bmp").c_str(), O_RDONLY);
         const QImage direct = ReadPackBitmap(fd);
