@@ -143,6 +143,20 @@ class TestAssets : public QObject {
         }
     }
 
+    // The pack's pictures share one reservation of memory; loading far more than
+    // fits in it still gives every picture whole, each in memory of its own.
+    void picturesPastTheReservationLoadWhole() {
+        const std::string joker = VESK_ASSET_FOLDER "/card/joker.bmp";
+        const QImage first = ReadPictureFile(joker);
+        std::vector<QImage> kept;
+        for (int i = 0; i < 200; ++i) {
+            kept.push_back(ReadPictureFile(joker));
+        }
+        for (const QImage& picture : kept) {
+            QCOMPARE(picture, first);
+        }
+    }
+
     // What the stored value names, and what lies there, decide the picture: a huge one
     // is not decoded at full size, a name that is not UTF-8 is not re-encoded on its
     // way to the file, and what cannot be read leaves the card blank.
