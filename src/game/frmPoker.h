@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/GameControls.h"
-#include "game/TwipsGeometry.h"
+#include "widgets/GameControls.h"
+#include "widgets/TwipsGeometry.h"
 
 #include <QWidget>
 #include <array>

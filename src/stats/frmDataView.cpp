@@ -1,7 +1,7 @@
 #include "stats/frmDataView.h"
 
 #include "config/basIniProc.h"
-#include "game/GameControls.h"
+#include "widgets/GameControls.h"
 #include "platform/GameFont.h"
 #include "platform/QtPlatform.h"
 #include "platform/Yield.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/TwipsGeometry.h"
+#include "widgets/TwipsGeometry.h"
 
 #include <QColor>
 #include <QDialog>

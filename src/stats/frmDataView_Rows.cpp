@@ -1,6 +1,6 @@
 #include "stats/frmDataView.h"
 
-#include "game/GameControls.h"
+#include "widgets/GameControls.h"
 #include "platform/Random.h"
 #include "stats/DataViewColors.h"
 

@@ -1,6 +1,6 @@
 #include "stats/frmDataView.h"
 
-#include "game/GameControls.h"
+#include "widgets/GameControls.h"
 #include "stats/DataViewColors.h"
 
 #include <QLabel>

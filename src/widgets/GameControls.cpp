@@ -1,4 +1,4 @@
-#include "game/GameControls.h"
+#include "widgets/GameControls.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "game/TwipsGeometry.h"
+#include "widgets/TwipsGeometry.h"
 
 #include "platform/QtPlatform.h"
 
