@@ -8,6 +8,7 @@
 #include <QIcon>
 
 int main(int argc, char* argv[]) {
+    platform::CatchQuitSignals();
     QApplication app(argc, argv);
     BeginStartUp();
     platform::InstallQtSeams();
@@ -16,5 +17,6 @@ int main(int argc, char* argv[]) {
     frmPoker window;
     platform::CloseOnQuitSignals(window);
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    return window.blnSaveFailed ? 1 : status;
 }

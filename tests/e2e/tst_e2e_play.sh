@@ -3,11 +3,14 @@
 # holds, draw, COLLECT when a win is offered). Every finished game is saved at once:
 # after two games a SIGTERM (a shutdown) ends the program through its own close,
 # after one more a SIGKILL leaves no chance to save at all, and after a last one Esc
-# closes it. Each time the coins add up, TOTAL = 50 - TOTAL_GET + TOTAL_PUT, and
-# Poker.ini holds the balance of the play log's last record. Between the first two
-# games Z opens the settings dialog, whose speed is set to 100 with the keys alone,
-# and X shows the statistics screen until a key; the game plays on, and every later
-# exit keeps the saved speed.
+# closes it. Then a quit with a game open: SIGTERM with five cards dealt, and Esc
+# with a win on offer (cards fixed by VESK_POKER_SEED: a first deal of three aces,
+# all held). Last, a SIGTERM as soon as the start shows a window. Each time the
+# coins add up, TOTAL = 50 - TOTAL_GET + TOTAL_PUT, and Poker.ini holds the balance
+# and totals of the play log's last record. Between the first two games Z opens
+# the settings dialog, whose speed is set to 100 with the keys alone, and X shows
+# the statistics screen until a key; the game plays on, and every later exit
+# keeps the saved speed.
 source "$(dirname "$0")/xgame.sh"
 
 log_records() {
@@ -15,16 +18,21 @@ log_records() {
     [ -f "$log" ] && grep -c . "$log" || echo 0
 }
 
-# The game's pauses are real here: a deal or a draw turns ten cards at 200 ms. The
-# game has ended when its record is in the log.
-play_one_game() {
-    local window=$1 records
-    records=$(log_records)
-    xgame_keys "$window" s
-    sleep 2.5
-    xgame_keys "$window" g j Return
-    sleep 3
-    xgame_keys "$window" space
+within_5s() { for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done; return 1; }
+
+# The game's pauses are real here. X pressed while a deal, a draw or a count runs
+# is kept until it has ended, so the statistics screen showing is the sign that the
+# game waits for the next key; any key takes the screen away. A game has ended when
+# its record is in the log.
+wait_until_idle() {
+    xgame_keys "$window" x
+    within_5s screen_shown || { echo "the game never came to rest" >&2; return 1; }
+    xdotool key q
+    within_5s screen_gone || { echo "a key did not close the statistics screen" >&2; return 1; }
+}
+
+wait_for_record() {
+    local records=$1
     for _ in $(seq 200); do
         [ "$(log_records)" -gt "$records" ] && return
         sleep 0.1
@@ -33,7 +41,17 @@ play_one_game() {
     return 1
 }
 
-within_5s() { for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done; return 1; }
+play_one_game() {
+    local records
+    records=$(log_records)
+    xgame_keys "$window" s
+    wait_until_idle
+    xgame_keys "$window" g j Return
+    wait_until_idle
+    xgame_keys "$window" space
+    wait_for_record "$records"
+}
+
 geometry() { xdotool getwindowgeometry "$1" | tail -n +2; }
 other_window() { xdotool search --onlyvisible --pid "$XGAME_PID" | grep -vx "$window" | head -n1; }
 screen_shown() { [ -n "$(other_window)" ]; }
@@ -45,7 +63,6 @@ view_statistics() {
     within_5s screen_shown || { echo "X showed no statistics screen" >&2; return 1; }
     [ "$(geometry "$(other_window)")" = "$(geometry "$window")" ] ||
         { echo "the statistics screen does not cover the game" >&2; return 1; }
-    sleep 1
     xdotool key q
     within_5s screen_gone || { echo "a key did not close the statistics screen" >&2; return 1; }
 }
@@ -62,7 +79,7 @@ set_speed_in_dialog() {
         xdotool search --onlyvisible --name "^SETTING\$" >/dev/null 2>&1 || break
         sleep 0.1
     done
-    sleep 2
+    wait_until_idle
 }
 
 ini_value() {
@@ -87,8 +104,9 @@ check_saved() {
     records=$(grep -cE "^-?[0-9]+(,-?[0-9]+){5}"$'\r'"\$" "$log" || true)
     [ "$records" -eq "$(wc -l <"$log")" ] || { echo "malformed play log" >&2; exit 1; }
     [ "$records" -eq "$games" ] || { echo "$records records for $games games" >&2; exit 1; }
-    balance=$(tail -n1 "$log" | cut -d, -f2)
-    [ "$balance" -eq "$total" ] || { echo "last record's balance $balance, saved $total" >&2; exit 1; }
+    balance=$(tail -n1 "$log" | cut -d, -f2,5,6 | tr -d '\r')
+    [ "$balance" = "$total,$got,$put" ] ||
+        { echo "last record's balance and totals $balance, saved $total,$got,$put" >&2; exit 1; }
     [ "$(ini_value SETTING GAME)" = 100 ] || { echo "the speed set in the dialog was lost" >&2; exit 1; }
 }
 
@@ -118,4 +136,38 @@ play_one_game "$window"
 xgame_keys "$window" Escape
 xgame_wait_exit || { echo "Esc did not end the program cleanly" >&2; exit 1; }
 check_saved 4
+
+xgame_start
+window=$(xgame_wait_window "VESK POKER")
+records=$(log_records)
+xgame_keys "$window" s
+wait_until_idle
+kill -TERM "$XGAME_PID"
+xgame_wait_exit || { echo "SIGTERM with cards dealt did not end the program cleanly" >&2; exit 1; }
+[ "$(tail -n1 "$XGAME_DIR/vesk_poker.log" | cut -d, -f3,4)" = "10,0" ] ||
+    { echo "the game quit with cards dealt is not logged as bet and unpaid" >&2; exit 1; }
+check_saved 5
+
+VESK_POKER_SEED=12 xgame_start
+window=$(xgame_wait_window "VESK POKER")
+before=$(ini_value COIN TOTAL)
+xgame_keys "$window" s
+wait_until_idle
+xgame_keys "$window" g h j k l Return
+wait_until_idle
+xgame_keys "$window" Escape
+xgame_wait_exit || { echo "Esc with a win on offer did not end the program cleanly" >&2; exit 1; }
+[ "$(tail -n1 "$XGAME_DIR/vesk_poker.log" | cut -d, -f3,4)" = "10,20" ] ||
+    { echo "the win on offer at the quit was not paid" >&2; exit 1; }
+[ "$(ini_value COIN TOTAL)" -eq $((before + 10)) ] || { echo "the win on offer was lost" >&2; exit 1; }
+check_saved 6
+
+# The wait window while the pictures load is the first a start shows.
+xgame_start
+until xdotool search --onlyvisible --pid "$XGAME_PID" >/dev/null 2>&1; do
+    kill -0 "$XGAME_PID" 2>/dev/null || break
+done
+kill -TERM "$XGAME_PID"
+xgame_wait_exit || { echo "SIGTERM during the start did not end the program cleanly" >&2; exit 1; }
+check_saved 6
 echo "1 passed, 0 failed"

@@ -44,6 +44,7 @@ xgame_make_folder() {
     XGAME_PROGRAM="$XGAME_DIR/$(basename "$program")"
 }
 
+# Environment given on the call line (VAR=value xgame_start) reaches the program.
 xgame_start() {
     "$XGAME_PROGRAM" &
     XGAME_PID=$!
