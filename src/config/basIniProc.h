@@ -32,6 +32,10 @@ void LoadCoinData();
 bool SaveCoinData();
 void LoadGameSpeed();
 void LoadBackColor();
+// [SETTING] "MUTE", written only once the player has pressed M: "1" silent, "0"
+// not. A file without it, as every file from before M, plays with sound.
+bool LoadSoundMuted();
+void SaveSoundMuted(bool muted);
 void SplitColor(std::int32_t color, std::int16_t& red, std::int16_t& green, std::int16_t& blue);
 
 } // namespace basIniProc

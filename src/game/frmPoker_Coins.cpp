@@ -255,6 +255,9 @@ void frmPoker::Form_KeyDown(int& KeyCode, int /*Shift*/) {
     case 'X':
         RunWhenIdle(&frmPoker::ShowDataView);
         break;
+    case 'M':
+        ToggleSound();
+        break;
     default:
         KeyCode = key;
         break;

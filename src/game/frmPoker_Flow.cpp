@@ -50,6 +50,7 @@ void frmPoker::Form_Load() {
     // SoundOpenAll follows the first paint (paintEvent).
     basIniProc::LoadGameSpeed();
     basIniProc::LoadBackColor();
+    basEffect::SetSoundMuted(basIniProc::LoadSoundMuted());
     SetTableColor(basIniProc::lngBackColor);
     ResetRound();
     ShowMsg("ＧＡＭＥ　ＯＶＥＲ");
