@@ -7,6 +7,7 @@
 namespace advisor {
 
 inline constexpr int kNoHand = -1;
+inline constexpr int kHandKinds = 9;
 
 // The game's own judgement of five cards: the hand code 0..8, or kNoHand.
 int HandCode(const std::array<Card, 5>& hand);

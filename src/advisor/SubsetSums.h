@@ -1,5 +1,6 @@
 #pragma once
 
+#include "advisor/HandCodeMemo.h"
 #include "advisor/HoldValues.h"
 #include "advisor/Judge.h"
 #include "advisor/PackDraw.h"
@@ -71,8 +72,7 @@ template <typename Tally> class SubsetSums {
   private:
     template <typename AddHand> void Add(const std::array<int, 5>& at, AddHand& add) {
         Tally hand{};
-        add(hand,
-            HandCode({CardAt(at[0]), CardAt(at[1]), CardAt(at[2]), CardAt(at[3]), CardAt(at[4])}));
+        add(hand, judge_(at));
         if (hand == Tally{}) {
             return;
         }
@@ -89,6 +89,7 @@ template <typename Tally> class SubsetSums {
     }
 
     SetNumbers numbers_;
+    HandCodeMemo judge_;
     std::vector<Tally> sums_;
 };
 
