@@ -100,7 +100,7 @@ Odds StandardOdds(std::optional<Card> dealer) {
     return odds;
 }
 
-Odds RedBlackOdds(std::optional<Card> /*dealer*/) {
+Odds RedBlackOdds() {
     const Pack rest{kOrdinaryCards - 1, false};
     Odds odds;
     odds.win = (kOrdinaryCards / 2 - 1) / static_cast<double>(rest.ordinary);
@@ -171,7 +171,7 @@ DoubleValues ValueDouble(DoubleStyle style, const Stake& stake, const std::vecto
         }
         return values;
     }
-    const Odds odds = style == DoubleStyle::Standard ? StandardOdds(dealer) : RedBlackOdds(dealer);
+    const Odds odds = style == DoubleStyle::Standard ? StandardOdds(dealer) : RedBlackOdds();
     values.whole = ValueOf(odds, stake);
     if (stake.win == 1) {
         values.half = values.whole;

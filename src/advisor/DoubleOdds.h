@@ -37,8 +37,8 @@ struct Odds {
 Odds StandardOdds(std::optional<Card> dealer);
 
 // RED/BLACK's pick, a card of the dealer's colour winning; no joker is ever dealt.
-// The chances do not depend on the dealer's card, known or not.
-Odds RedBlackOdds(std::optional<Card> dealer);
+// The chances are the same for every dealer's card, known or not.
+Odds RedBlackOdds();
 
 // HI/LOW's guess on the next card. `shown` are the cards of this deal face up, the
 // dealer's first (1 to 4 cards, none the joker). An equal card loses, the joker wins;

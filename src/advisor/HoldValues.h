@@ -18,6 +18,11 @@ HoldValues ValueHolds(const Deal& dealt);
 // The mask of the highest value; of equal values the lowest mask wins.
 int BestHold(const HoldValues& values);
 
+// The game's return under best play: every deal, weighted by its chance under the
+// game's draw, played by BestHold. `vesk-holds --return` counts it in some seconds,
+// too long for the game to do itself.
+inline constexpr double kBestPlayReturn = 0.73452772;
+
 // Whether ValueHolds answers at once. Preparing takes about a second of one core.
 bool Ready();
 

@@ -49,30 +49,36 @@ class SetNumbers {
     std::array<std::size_t, kLargestSet + 2> first_{};
 };
 
-template <typename Tally> class SubsetSums {
-  public:
-    // add(tally, code) adds one hand of that hand code (kNoHand included).
-    template <typename AddHand> explicit SubsetSums(AddHand add) : sums_(numbers_.Count()) {
-        std::array<int, 5> at{};
-        for (at[0] = 0; at[0] < kPackSize; ++at[0]) {
-            for (at[1] = at[0] + 1; at[1] < kPackSize; ++at[1]) {
-                for (at[2] = at[1] + 1; at[2] < kPackSize; ++at[2]) {
-                    for (at[3] = at[2] + 1; at[3] < kPackSize; ++at[3]) {
-                        for (at[4] = at[3] + 1; at[4] < kPackSize; ++at[4]) {
-                            Add(at, add);
-                        }
+// Calls visit(cards) for every five-card hand of the pack, as increasing card indices.
+template <typename Visit> void ForEveryHand(Visit visit) {
+    std::array<int, 5> at{};
+    for (at[0] = 0; at[0] < kPackSize; ++at[0]) {
+        for (at[1] = at[0] + 1; at[1] < kPackSize; ++at[1]) {
+            for (at[2] = at[1] + 1; at[2] < kPackSize; ++at[2]) {
+                for (at[3] = at[2] + 1; at[3] < kPackSize; ++at[3]) {
+                    for (at[4] = at[3] + 1; at[4] < kPackSize; ++at[4]) {
+                        visit(at);
                     }
                 }
             }
         }
     }
+}
+
+template <typename Tally> class SubsetSums {
+  public:
+    // add(tally, code) adds one hand of that hand code (kNoHand included).
+    template <typename AddHand> explicit SubsetSums(AddHand add) : sums_(numbers_.Count()) {
+        HandCodeMemo judge;
+        ForEveryHand([&](const std::array<int, 5>& at) { Add(at, judge(at), add); });
+    }
 
     const Tally& Of(const int* cards, int size) const { return sums_[numbers_.Of(cards, size)]; }
 
   private:
-    template <typename AddHand> void Add(const std::array<int, 5>& at, AddHand& add) {
+    template <typename AddHand> void Add(const std::array<int, 5>& at, int code, AddHand& add) {
         Tally hand{};
-        add(hand, judge_(at));
+        add(hand, code);
         if (hand == Tally{}) {
             return;
         }
@@ -89,7 +95,6 @@ template <typename Tally> class SubsetSums {
     }
 
     SetNumbers numbers_;
-    HandCodeMemo judge_;
     std::vector<Tally> sums_;
 };
 

@@ -53,7 +53,7 @@ advisor::Odds OddsOf(int style, const QString& shown, bool high) {
     case DoubleStyle::Standard:
         return advisor::StandardOdds(dealer);
     case DoubleStyle::RedBlack:
-        return advisor::RedBlackOdds(dealer);
+        return advisor::RedBlackOdds();
     case DoubleStyle::HighLow:
         break;
     }

@@ -86,22 +86,13 @@ void PrintGameReturn() {
     const double plainDeal = advisor::ChanceOfSet(full, 5, false);
     const double jokerDeal = advisor::ChanceOfSet(full, 5, true);
     Totals totals;
-    std::array<int, 5> at{};
-    for (at[0] = 0; at[0] < advisor::kPackSize; ++at[0]) {
-        for (at[1] = at[0] + 1; at[1] < advisor::kPackSize; ++at[1]) {
-            for (at[2] = at[1] + 1; at[2] < advisor::kPackSize; ++at[2]) {
-                for (at[3] = at[2] + 1; at[3] < advisor::kPackSize; ++at[3]) {
-                    for (at[4] = at[3] + 1; at[4] < advisor::kPackSize; ++at[4]) {
-                        const advisor::Deal deal{advisor::CardAt(at[0]), advisor::CardAt(at[1]),
-                                                 advisor::CardAt(at[2]), advisor::CardAt(at[3]),
-                                                 advisor::CardAt(at[4])};
-                        const bool joker = at[4] == advisor::kJokerIndex;
-                        AddDeal(table, judge, deal, joker ? jokerDeal : plainDeal, totals);
-                    }
-                }
-            }
-        }
-    }
+    advisor::ForEveryHand([&](const std::array<int, 5>& at) {
+        const advisor::Deal deal{advisor::CardAt(at[0]), advisor::CardAt(at[1]),
+                                 advisor::CardAt(at[2]), advisor::CardAt(at[3]),
+                                 advisor::CardAt(at[4])};
+        const bool joker = at[4] == advisor::kJokerIndex;
+        AddDeal(table, judge, deal, joker ? jokerDeal : plainDeal, totals);
+    });
     std::printf("return under best play: %.6f%%\n", 100.0 * totals.value);
     double paying = 0.0;
     for (std::size_t c = 0; c < totals.hands.size(); ++c) {
