@@ -139,6 +139,14 @@ void SaveSoundMuted(bool muted) {
     WriteIni("SETTING", "MUTE", muted ? "1" : "0");
 }
 
+bool LoadCoach() {
+    return GetIni("SETTING", "COACH") == "1";
+}
+
+bool SaveCoach(bool on) {
+    return Write({{"SETTING", "COACH", on ? "1" : "0"}});
+}
+
 void SplitColor(std::int32_t color, std::int16_t& red, std::int16_t& green, std::int16_t& blue) {
     red = static_cast<std::int16_t>(color & 255);
     green = static_cast<std::int16_t>((color / 256) & 255);

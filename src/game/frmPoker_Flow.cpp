@@ -51,6 +51,7 @@ void frmPoker::Form_Load() {
     basIniProc::LoadGameSpeed();
     basIniProc::LoadBackColor();
     basEffect::SetSoundMuted(basIniProc::LoadSoundMuted());
+    blnCoach = basIniProc::LoadCoach();
     SetTableColor(basIniProc::lngBackColor);
     ResetRound();
     ShowMsg("ＧＡＭＥ　ＯＶＥＲ");
@@ -82,6 +83,7 @@ void frmPoker::SetTableColor(std::int32_t Color) {
 
 void frmPoker::cmdDual_Click() {
     const BusyScope dealing(*this, blnDealing);
+    CoachFollow();
     cmdDual->setEnabled(false);
     StopWinSounds();
     SetButtons(99);
@@ -124,6 +126,7 @@ void frmPoker::DealHand() {
 }
 
 void frmPoker::DrawHand() {
+    CoachNoteDraw();
     DrawCards();
     ShowHoldLabels();
     strWinHand = basPokerProc::JudgeHand();
@@ -231,6 +234,7 @@ void frmPoker::lblHold_Click(int Index) {
         strHold[i] = "1";
         SetForeColor(lblHold[i], kYellow);
     }
+    CoachFollow();
 }
 
 void frmPoker::imgTable_Click(int Index) {

@@ -18,7 +18,7 @@ trap xgame_cleanup EXIT
 xgame_start_display() {
     local fdfile
     fdfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 "${XGAME_SCREEN:-1280x1024x24}" -nolisten tcp 3>"$fdfile" 2>/dev/null &
     XGAME_XVFB_PID=$!
     for _ in $(seq 100); do
         [ -s "$fdfile" ] && break
