@@ -6,6 +6,7 @@
 # and costs that game nothing, and nothing is ever written into the tree.
 # Usage: tst_e2e_package.sh vesk-poker_<version>_<arch>.deb
 source "$(dirname "$0")/xgame.sh"
+export SDL_AUDIODRIVER=dummy
 
 deb=$(realpath "$1")
 scratch=$(mktemp -d)
@@ -67,7 +68,7 @@ check_metadata() {
 
 check_lintian() {
     local report
-    report=$(lintian --allow-root --no-tag-display-limit "$deb" 2>&1 || true)
+    report=$(lintian --allow-root --tag-display-limit 0 "$deb" 2>&1 || true)
     [ -z "$report" ] || echo "$report"
     ! grep -q '^E:' <<<"$report" || fail "lintian found errors"
 }
@@ -129,15 +130,20 @@ play_and_quit() {
 }
 
 # While the first game runs, a second start in its folder ends with status 0,
-# opens no window and writes nothing; the first game then plays on.
+# opens no window, writes nothing and brings the first game to the front (with
+# no window manager here, that is the keyboard focus); the first game plays on.
 second_start_while_running() {
     local window before status=0
     xgame_start
     window=$(xgame_wait_window "VESK POKER")
+    focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ]; }
+    ! focused || fail "the game had the focus before the second start"
     before=$(cat "$XGAME_DIR/Poker.ini" "$XGAME_DIR/vesk_poker.log" | md5sum)
     timeout 20 "${XGAME_RUN[@]}" "$tree/usr/games/vesk-poker" || status=$?
     [ "$status" -eq 0 ] || fail "the second start ended with status $status"
     [ "$(xdotool search --onlyvisible --name '^VESK POKER$' | wc -l)" -eq 1 ] || fail "a second game window"
+    for _ in $(seq 50); do focused && break; sleep 0.1; done
+    focused || fail "the running game did not come to the front"
     [ "$(cat "$XGAME_DIR/Poker.ini" "$XGAME_DIR/vesk_poker.log" | md5sum)" = "$before" ] ||
         fail "the second start wrote into the game folder"
     play_one_game "$window"
