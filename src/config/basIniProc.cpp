@@ -4,6 +4,7 @@
 #include "config/IniNumber.h"
 #include "config/Profile.h"
 #include "config/SafeFile.h"
+#include "config/ShippedAssets.h"
 #include "platform/ProgramFolder.h"
 
 #include <algorithm>
@@ -91,6 +92,7 @@ void InitIniFile() {
     strAppPath = platform::ProgramFolder();
     CreateFolderIfNothingNamed("sound");
     CreateFolderIfNothingNamed("card");
+    LinkShippedAssets(strAppPath, platform::ShippedDataFolder());
     profile::RemoveStaleTemporaries(IniPath());
     profile::CreateWholeFile(IniPath(), DefaultIniText());
     iniValues.reset();

@@ -1,5 +1,7 @@
 # Shared steps of the end-to-end tests: a private Xvfb, a temporary program
-# folder holding a copy of the real program, and xdotool to play it.
+# folder holding a copy of the real program (or a game folder of the player's,
+# XGAME_DIR, for an installed one), xdotool to play it, and the checks of what
+# it saved.
 # Source this file, then call the functions; xgame_cleanup runs on exit.
 
 set -euo pipefail
@@ -44,8 +46,11 @@ xgame_make_folder() {
     XGAME_PROGRAM="$XGAME_DIR/$(basename "$program")"
 }
 
+# Words to start the program with, such as env HOME=... or another user's id.
+XGAME_RUN=()
+
 xgame_start() {
-    "$XGAME_PROGRAM" &
+    "${XGAME_RUN[@]}" "$XGAME_PROGRAM" &
     XGAME_PID=$!
 }
 
@@ -87,4 +92,55 @@ xgame_wait_exit() {
     done
     echo "the program did not end" >&2
     return 124
+}
+
+log_records() {
+    local log="$XGAME_DIR/vesk_poker.log"
+    [ -f "$log" ] && grep -c . "$log" || echo 0
+}
+
+# The game's pauses are real here: a deal or a draw turns ten cards at 200 ms. The
+# game has ended when its record is in the log.
+play_one_game() {
+    local window=$1 records
+    records=$(log_records)
+    xgame_keys "$window" s
+    sleep 2.5
+    xgame_keys "$window" g j Return
+    sleep 3
+    xgame_keys "$window" space
+    for _ in $(seq 200); do
+        [ "$(log_records)" -gt "$records" ] && return
+        sleep 0.1
+    done
+    echo "the game never ended" >&2
+    return 1
+}
+
+ini_value() {
+    awk -F= -v section="[$1]" -v key="$2" '
+        { sub(/\r$/, "") }
+        /^\[/ { inside = ($0 == section); next }
+        inside && $1 == key { print substr($0, length(key) + 2); exit }
+    ' "$XGAME_DIR/Poker.ini"
+}
+
+# Poker.ini and the play log agree after $1 finished games of 10 coins each:
+# TOTAL = 50 - TOTAL_GET + TOTAL_PUT, one record per game, and the last record's
+# balance is the saved one.
+xgame_check_coins() {
+    local games=$1 log="$XGAME_DIR/vesk_poker.log"
+    local total got put records balance
+    total=$(ini_value COIN TOTAL)
+    got=$(ini_value COIN TOTAL_GET)
+    put=$(ini_value COIN TOTAL_PUT)
+    echo "TOTAL=$total TOTAL_GET=$got TOTAL_PUT=$put"
+    [ -n "$total" ] && [ -n "$got" ] && [ -n "$put" ] || { echo "Poker.ini lacks [COIN]" >&2; exit 1; }
+    [ "$got" -eq $((10 * games)) ] || { echo "$got coins bet in $games games" >&2; exit 1; }
+    [ "$total" -eq $((50 - got + put)) ] || { echo "coins were lost or made" >&2; exit 1; }
+    records=$(grep -cE "^-?[0-9]+(,-?[0-9]+){5}"$'\r'"\$" "$log" || true)
+    [ "$records" -eq "$(wc -l <"$log")" ] || { echo "malformed play log" >&2; exit 1; }
+    [ "$records" -eq "$games" ] || { echo "$records records for $games games" >&2; exit 1; }
+    balance=$(tail -n1 "$log" | cut -d, -f2)
+    [ "$balance" -eq "$total" ] || { echo "last record's balance $balance, saved $total" >&2; exit 1; }
 }
