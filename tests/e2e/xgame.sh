@@ -70,8 +70,33 @@ xgame_keys() {
     xdotool windowfocus --sync "$window"
     for key in "$@"; do
         xdotool key "$key"
-        sleep 0.3
     done
+}
+
+# Waits, up to 30 s, until the command "$@" succeeds; the game's own pauses are
+# real, and a loaded machine stretches them.
+xgame_until() {
+    for _ in $(seq 300); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    echo "never came: $*" >&2
+    return 1
+}
+
+# Whether the game window $1 at its first size shows button $2 (0 COLLECT, 1 HALF
+# DOUBLE, 2 MAX BET, 3 1 BET, 4 REP BET, 5 DUAL/DOUBLE) enabled: an enabled caption
+# is black, a disabled one grey.
+xgame_button_on() {
+    local darkest
+    darkest=$(import -window "$1" -crop "80x10+$((132 * $2 + 26))+548" -colorspace Gray \
+        -format "%[fx:int(255*minima)]" info: 2>/dev/null) || return 1
+    [ "$darkest" -lt 100 ]
+}
+
+# Whether the result line of the game window $1 at its first size is empty.
+xgame_result_empty() {
+    [ "$(import -window "$1" -crop 792x41+0+217 -format %k info: 2>/dev/null)" = 1 ]
 }
 
 # Waits for the program to end by itself and returns its exit status.
