@@ -10,7 +10,6 @@
 # exit keeps the saved speed.
 source "$(dirname "$0")/xgame.sh"
 
-within_5s() { for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done; return 1; }
 geometry() { xdotool getwindowgeometry "$1" | tail -n +2; }
 other_window() { xdotool search --onlyvisible --pid "$XGAME_PID" | grep -vx "$window" | head -n1; }
 screen_shown() { [ -n "$(other_window)" ]; }
@@ -19,28 +18,28 @@ screen_gone() { [ -z "$(other_window)" ]; }
 # X lays the statistics screen exactly over the game window; any key takes it away.
 view_statistics() {
     xgame_keys "$window" x
-    within_5s screen_shown || { echo "X showed no statistics screen" >&2; return 1; }
+    xgame_until screen_shown || { echo "X showed no statistics screen" >&2; return 1; }
     [ "$(geometry "$(other_window)")" = "$(geometry "$window")" ] ||
         { echo "the statistics screen does not cover the game" >&2; return 1; }
-    sleep 1
-    xdotool key q
-    within_5s screen_gone || { echo "a key did not close the statistics screen" >&2; return 1; }
+    xgame_keys "$(other_window)" q
+    xgame_until screen_gone || { echo "a key did not close the statistics screen" >&2; return 1; }
 }
 
 # Tab to ETC_SET and press it, Tab to the speed box, pick "100", Tab to its
-# "はい" and press it, then Esc closes the dialog.
+# "はい" and press it, then Esc closes the dialog. The game then types its closing
+# line and clears it.
 set_speed_in_dialog() {
     local window=$1
     xgame_keys "$window" z
     local dialog
     dialog=$(xgame_wait_window "SETTING")
     xgame_keys "$dialog" Tab Tab Return Tab Up Tab Return Escape
-    for _ in $(seq 50); do
-        xdotool search --onlyvisible --name "^SETTING\$" >/dev/null 2>&1 || break
-        sleep 0.1
-    done
-    sleep 2
+    xgame_until screen_gone
+    xgame_until speed_saved
+    xgame_until xgame_result_empty "$window"
 }
+
+speed_saved() { [ "$(ini_value SETTING GAME)" = 100 ]; }
 
 # $1: the number of finished games so far.
 check_saved() {

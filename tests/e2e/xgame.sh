@@ -75,8 +75,33 @@ xgame_keys() {
     xdotool windowfocus --sync "$window"
     for key in "$@"; do
         xdotool key "$key"
-        sleep 0.3
     done
+}
+
+# Waits, up to 30 s, until the command "$@" succeeds; the game's own pauses are
+# real, and a loaded machine stretches them.
+xgame_until() {
+    for _ in $(seq 300); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    echo "never came: $*" >&2
+    return 1
+}
+
+# Whether the game window $1 at its first size shows button $2 (0 COLLECT, 1 HALF
+# DOUBLE, 2 MAX BET, 3 1 BET, 4 REP BET, 5 DUAL/DOUBLE) enabled: an enabled caption
+# is black, a disabled one grey.
+xgame_button_on() {
+    local darkest
+    darkest=$(import -window "$1" -crop "80x10+$((132 * $2 + 26))+548" -colorspace Gray \
+        -format "%[fx:int(255*minima)]" info: 2>/dev/null) || return 1
+    [ "$darkest" -lt 100 ]
+}
+
+# Whether the result line of the game window $1 at its first size is empty.
+xgame_result_empty() {
+    [ "$(import -window "$1" -crop 792x41+0+217 -format %k info: 2>/dev/null)" = 1 ]
 }
 
 # Waits for the program to end by itself and returns its exit status.
@@ -99,23 +124,24 @@ log_records() {
     [ -f "$log" ] && grep -c . "$log" || echo 0
 }
 
-# The game's pauses are real here: a deal or a draw turns ten cards at 200 ms. The
-# game has ended when its record is in the log.
+# The game's pauses are real: each key waits for the buttons it needs, and
+# the game has ended when its record is in the log.
 play_one_game() {
     local window=$1 records
     records=$(log_records)
+    xgame_until xgame_button_on "$window" 2
     xgame_keys "$window" s
-    sleep 2.5
+    xgame_until xgame_button_on "$window" 5
     xgame_keys "$window" g j Return
-    sleep 3
-    xgame_keys "$window" space
-    for _ in $(seq 200); do
-        [ "$(log_records)" -gt "$records" ] && return
-        sleep 0.1
-    done
-    echo "the game never ended" >&2
-    return 1
+    xgame_until offered_or_over "$window"
+    if xgame_button_on "$window" 0; then
+        xgame_keys "$window" space
+    fi
+    xgame_until logged_after "$records" || { echo "the game never ended" >&2; return 1; }
 }
+
+offered_or_over() { xgame_button_on "$1" 0 || xgame_button_on "$1" 2; }
+logged_after() { [ "$(log_records)" -gt "$1" ]; }
 
 ini_value() {
     awk -F= -v section="[$1]" -v key="$2" '
