@@ -197,6 +197,8 @@ class TestIniFile : public QObject {
         Row("slowest 16-bit speed", "32767", 32767, 32767, 1000);
         Row("slowest playable speed", "1000", 1000, 1000, 1000);
         Row("negative", "-5", -5, -5, 1);
+        Row("below the limit", "-100000000", -99999999, -100000000, 1);
+        Row("blank and plus, then letters", " \t+12x3", 12, 12, 12);
     }
 
     void numbersFromTheFile() {

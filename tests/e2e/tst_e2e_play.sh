@@ -4,53 +4,14 @@
 # after two games a SIGTERM (a shutdown) ends the program through its own close,
 # after one more a SIGKILL leaves no chance to save at all, and after a last one Esc
 # closes it. Then a quit with a game open: SIGTERM with five cards dealt, and Esc
-# with a win on offer (cards fixed by VESK_POKER_SEED: a first deal of three aces,
-# all held). Last, a SIGTERM as soon as the start shows a window. Each time the
-# coins add up, TOTAL = 50 - TOTAL_GET + TOTAL_PUT, and Poker.ini holds the balance
-# and totals of the play log's last record. Between the first two games Z opens
-# the settings dialog, whose speed is set to 100 with the keys alone, and X shows
-# the statistics screen until a key; the game plays on, and every later exit
-# keeps the saved speed.
+# with a win on offer (the cards fixed by VESK_POKER_SEED: a first deal of three
+# aces, all held); last, a SIGTERM as soon as a start shows its first window. Each
+# time the coins add up, TOTAL = 50 - TOTAL_GET + TOTAL_PUT, and Poker.ini holds
+# the balance and totals of the play log's last record. Between the first two
+# games Z opens the settings dialog, whose speed is set to 100 with the keys alone,
+# and X shows the statistics screen until a key; the game plays on, and every later
+# exit keeps the saved speed.
 source "$(dirname "$0")/xgame.sh"
-
-log_records() {
-    local log="$XGAME_DIR/vesk_poker.log"
-    [ -f "$log" ] && grep -c . "$log" || echo 0
-}
-
-within_5s() { for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done; return 1; }
-
-# The game's pauses are real here. X pressed while a deal, a draw or a count runs
-# is kept until it has ended, so the statistics screen showing is the sign that the
-# game waits for the next key; any key takes the screen away. A game has ended when
-# its record is in the log.
-wait_until_idle() {
-    xgame_keys "$window" x
-    within_5s screen_shown || { echo "the game never came to rest" >&2; return 1; }
-    xdotool key q
-    within_5s screen_gone || { echo "a key did not close the statistics screen" >&2; return 1; }
-}
-
-wait_for_record() {
-    local records=$1
-    for _ in $(seq 200); do
-        [ "$(log_records)" -gt "$records" ] && return
-        sleep 0.1
-    done
-    echo "the game never ended" >&2
-    return 1
-}
-
-play_one_game() {
-    local records
-    records=$(log_records)
-    xgame_keys "$window" s
-    wait_until_idle
-    xgame_keys "$window" g j Return
-    wait_until_idle
-    xgame_keys "$window" space
-    wait_for_record "$records"
-}
 
 geometry() { xdotool getwindowgeometry "$1" | tail -n +2; }
 other_window() { xdotool search --onlyvisible --pid "$XGAME_PID" | grep -vx "$window" | head -n1; }
@@ -60,53 +21,32 @@ screen_gone() { [ -z "$(other_window)" ]; }
 # X lays the statistics screen exactly over the game window; any key takes it away.
 view_statistics() {
     xgame_keys "$window" x
-    within_5s screen_shown || { echo "X showed no statistics screen" >&2; return 1; }
+    xgame_until screen_shown || { echo "X showed no statistics screen" >&2; return 1; }
     [ "$(geometry "$(other_window)")" = "$(geometry "$window")" ] ||
         { echo "the statistics screen does not cover the game" >&2; return 1; }
-    xdotool key q
-    within_5s screen_gone || { echo "a key did not close the statistics screen" >&2; return 1; }
+    xgame_keys "$(other_window)" q
+    xgame_until screen_gone || { echo "a key did not close the statistics screen" >&2; return 1; }
 }
 
 # Tab to ETC_SET and press it, Tab to the speed box, pick "100", Tab to its
-# "はい" and press it, then Esc closes the dialog.
+# "はい" and press it, then Esc closes the dialog. The game then types its closing
+# line and clears it.
 set_speed_in_dialog() {
     local window=$1
     xgame_keys "$window" z
     local dialog
     dialog=$(xgame_wait_window "SETTING")
     xgame_keys "$dialog" Tab Tab Return Tab Up Tab Return Escape
-    for _ in $(seq 50); do
-        xdotool search --onlyvisible --name "^SETTING\$" >/dev/null 2>&1 || break
-        sleep 0.1
-    done
-    wait_until_idle
+    xgame_until screen_gone
+    xgame_until speed_saved
+    xgame_until xgame_result_empty "$window"
 }
 
-ini_value() {
-    awk -F= -v section="[$1]" -v key="$2" '
-        { sub(/\r$/, "") }
-        /^\[/ { inside = ($0 == section); next }
-        inside && $1 == key { print substr($0, length(key) + 2); exit }
-    ' "$XGAME_DIR/Poker.ini"
-}
+speed_saved() { [ "$(ini_value SETTING GAME)" = 100 ]; }
 
 # $1: the number of finished games so far.
 check_saved() {
-    local games=$1 log="$XGAME_DIR/vesk_poker.log"
-    local total got put records balance
-    total=$(ini_value COIN TOTAL)
-    got=$(ini_value COIN TOTAL_GET)
-    put=$(ini_value COIN TOTAL_PUT)
-    echo "TOTAL=$total TOTAL_GET=$got TOTAL_PUT=$put"
-    [ -n "$total" ] && [ -n "$got" ] && [ -n "$put" ] || { echo "Poker.ini lacks [COIN]" >&2; exit 1; }
-    [ "$got" -eq $((10 * games)) ] || { echo "$got coins bet in $games games" >&2; exit 1; }
-    [ "$total" -eq $((50 - got + put)) ] || { echo "coins were lost or made" >&2; exit 1; }
-    records=$(grep -cE "^-?[0-9]+(,-?[0-9]+){5}"$'\r'"\$" "$log" || true)
-    [ "$records" -eq "$(wc -l <"$log")" ] || { echo "malformed play log" >&2; exit 1; }
-    [ "$records" -eq "$games" ] || { echo "$records records for $games games" >&2; exit 1; }
-    balance=$(tail -n1 "$log" | cut -d, -f2,5,6 | tr -d '\r')
-    [ "$balance" = "$total,$got,$put" ] ||
-        { echo "last record's balance and totals $balance, saved $total,$got,$put" >&2; exit 1; }
+    xgame_check_coins "$1"
     [ "$(ini_value SETTING GAME)" = 100 ] || { echo "the speed set in the dialog was lost" >&2; exit 1; }
 }
 
@@ -137,37 +77,42 @@ xgame_keys "$window" Escape
 xgame_wait_exit || { echo "Esc did not end the program cleanly" >&2; exit 1; }
 check_saved 4
 
+# $1 and $2: the wager and the payout of the last record.
+last_game_was() {
+    [ "$(tail -n1 "$XGAME_DIR/vesk_poker.log" | cut -d, -f3,4)" = "$1,$2" ] ||
+        { echo "the game quit was logged as $(tail -n1 "$XGAME_DIR/vesk_poker.log")" >&2; exit 1; }
+}
+
 xgame_start
 window=$(xgame_wait_window "VESK POKER")
-records=$(log_records)
+xgame_until xgame_button_on "$window" 2
 xgame_keys "$window" s
-wait_until_idle
+xgame_until xgame_button_on "$window" 5
 kill -TERM "$XGAME_PID"
 xgame_wait_exit || { echo "SIGTERM with cards dealt did not end the program cleanly" >&2; exit 1; }
-[ "$(tail -n1 "$XGAME_DIR/vesk_poker.log" | cut -d, -f3,4)" = "10,0" ] ||
-    { echo "the game quit with cards dealt is not logged as bet and unpaid" >&2; exit 1; }
+last_game_was 10 0
 check_saved 5
 
-VESK_POKER_SEED=12 xgame_start
+XGAME_RUN=(env VESK_POKER_SEED=12)
+xgame_start
+XGAME_RUN=()
 window=$(xgame_wait_window "VESK POKER")
-before=$(ini_value COIN TOTAL)
+xgame_until xgame_button_on "$window" 2
 xgame_keys "$window" s
-wait_until_idle
+xgame_until xgame_button_on "$window" 5
 xgame_keys "$window" g h j k l Return
-wait_until_idle
+xgame_until xgame_button_on "$window" 0
 xgame_keys "$window" Escape
 xgame_wait_exit || { echo "Esc with a win on offer did not end the program cleanly" >&2; exit 1; }
-[ "$(tail -n1 "$XGAME_DIR/vesk_poker.log" | cut -d, -f3,4)" = "10,20" ] ||
-    { echo "the win on offer at the quit was not paid" >&2; exit 1; }
-[ "$(ini_value COIN TOTAL)" -eq $((before + 10)) ] || { echo "the win on offer was lost" >&2; exit 1; }
+last_game_was 10 20
 check_saved 6
 
-# The wait window while the pictures load is the first a start shows.
+# The wait window, shown while the pictures load, is the first window of a start.
 xgame_start
 until xdotool search --onlyvisible --pid "$XGAME_PID" >/dev/null 2>&1; do
     kill -0 "$XGAME_PID" 2>/dev/null || break
 done
 kill -TERM "$XGAME_PID"
-xgame_wait_exit || { echo "SIGTERM during the start did not end the program cleanly" >&2; exit 1; }
+xgame_wait_exit || { echo "SIGTERM early in a start did not end the program cleanly" >&2; exit 1; }
 check_saved 6
 echo "1 passed, 0 failed"
