@@ -93,6 +93,11 @@ std::int64_t HalfStake(std::int64_t win) {
 } // namespace
 
 Odds StandardOdds(std::optional<Card> dealer) {
+    if (dealer && IsJoker(*dealer)) {
+        Odds lost;
+        lost.lose = 1.0;
+        return lost;
+    }
     const Odds round = StandardRound();
     const double decided = round.win / (round.win + round.lose);
     Odds odds = dealer ? StandardPick(*dealer) : round;
@@ -115,7 +120,15 @@ Odds RedBlackOdds() {
 }
 
 Odds HighLowOdds(const std::vector<Card>& shown, bool high) {
-    const Pack rest{kOrdinaryCards - static_cast<int>(shown.size()), true};
+    if (shown.empty()) {
+        return HighLowOdds();
+    }
+    if (shown.size() > kPlayerCards) {
+        return {};
+    }
+    const bool jokerShown = std::any_of(shown.begin(), shown.end(), IsJoker);
+    const Pack rest{kOrdinaryCards - static_cast<int>(shown.size()) + (jokerShown ? 1 : 0),
+                    !jokerShown};
     const bool last = shown.size() == kPlayerCards;
     Odds odds;
     for (int index = 0; index < kPackSize; ++index) {

@@ -32,8 +32,7 @@ struct Odds {
 // STANDARD's pick. With the dealer's card known (the round waits for the pick) every
 // position has the same chances: the three other cards are dealt before the pick from
 // the same draw, so the pick is the fourth card drawn after the dealer's. Without it
-// (the win on offer) the dealer's card is drawn too, and a dealer's joker loses.
-// The dealer's card itself must not be the joker.
+// (the win on offer) the dealer's card is drawn too; a dealer's joker loses.
 Odds StandardOdds(std::optional<Card> dealer);
 
 // RED/BLACK's pick, a card of the dealer's colour winning; no joker is ever dealt.
@@ -41,8 +40,9 @@ Odds StandardOdds(std::optional<Card> dealer);
 Odds RedBlackOdds();
 
 // HI/LOW's guess on the next card. `shown` are the cards of this deal face up, the
-// dealer's first (1 to 4 cards, none the joker). An equal card loses, the joker wins;
-// with four cards shown the guess is the fourth and can earn the special bonus.
+// dealer's first (1 to 4 cards; none is the same as HighLowOdds(), five leave no guess).
+// An equal card loses, the joker wins; with four cards shown the guess is the fourth
+// and can earn the special bonus.
 Odds HighLowOdds(const std::vector<Card>& shown, bool high);
 
 // HI/LOW before the dealer's card (the win on offer): the first guess, the better of

@@ -255,8 +255,7 @@ void frmPoker::RunPending() {
 // they come once it is first on screen. A sound asked for before then is not
 // heard, as if its file had failed to open; a window closed by then (Esc at once)
 // opens none, so nothing is left open after SoundCloseAll.
-void frmPoker::paintEvent(QPaintEvent* event) {
-    QWidget::paintEvent(event);
+void frmPoker::paintEvent(QPaintEvent* /*event*/) {
     if (!blnSoundsAsked) {
         blnSoundsAsked = true;
         if (blnCoach) {

@@ -150,6 +150,9 @@ class frmPoker : public QWidget {
     void ShowStyleMenu();
     void HideStyleMenu();
 
+    // M: every sound off or on again, kept for the next start (frmPoker_Mute.cpp).
+    void ToggleSound();
+
     // The table colour as a stored colour value (red in the low byte).
     void SetTableColor(std::int32_t Color);
 

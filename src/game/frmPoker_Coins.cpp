@@ -256,6 +256,9 @@ void frmPoker::Form_KeyDown(int& KeyCode, int /*Shift*/) {
     case 'X':
         RunWhenIdle(&frmPoker::ShowDataView);
         break;
+    case 'M':
+        ToggleSound();
+        break;
     case 'C':
         ToggleCoach();
         break;

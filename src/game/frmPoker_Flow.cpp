@@ -50,6 +50,7 @@ void frmPoker::Form_Load() {
     // SoundOpenAll follows the first paint (paintEvent).
     basIniProc::LoadGameSpeed();
     basIniProc::LoadBackColor();
+    basEffect::SetSoundMuted(basIniProc::LoadSoundMuted());
     blnCoach = basIniProc::LoadCoach();
     SetTableColor(basIniProc::lngBackColor);
     ResetRound();

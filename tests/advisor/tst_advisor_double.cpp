@@ -74,6 +74,7 @@ class TestDouble : public QObject {
         Row("standard king", standard, "KD", false, StandardPick(4), StandardTie(), 0.0, 0.0);
         Row("standard two", standard, "2H", false, StandardPick(48), StandardTie(), 0.0, 0.0);
         Row("standard seven", standard, "7S", false, StandardPick(28), StandardTie(), 0.0, 0.0);
+        Row("standard, dealer's joker", standard, "JK", false, 0.0, 0.0, 0.0, 0.0);
         const int redBlack = 1;
         Row("red/black heart", redBlack, "5H", false, 25.0 / 51, 0.0, kFlush, 0.0);
         Row("red/black club", redBlack, "QC", false, 25.0 / 51, 0.0, kFlush, 0.0);

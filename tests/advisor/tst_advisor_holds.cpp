@@ -69,28 +69,30 @@ class Enumeration {
                 open_.push_back(i);
             }
         }
-        return Sum(0, 0, {});
+        return Sum(0, 0, false);
     }
 
   private:
-    double Sum(std::size_t filled, std::size_t from, std::vector<double> weights) {
+    double Sum(std::size_t filled, std::size_t from, bool joker) {
         if (filled == open_.size()) {
-            return Chance(weights) * Pay(hand_);
+            return Chance(filled, joker) * Pay(hand_);
         }
         double value = 0.0;
         for (std::size_t c = from; c < free_.size(); ++c) {
             hand_[open_[filled]] = free_[c];
-            std::vector<double> more = weights;
-            more.push_back(free_[c].suit == 9 ? 52.0 : 51.0);
-            value += Sum(filled + 1, c + 1, more);
+            value += Sum(filled + 1, c + 1, joker || free_[c].suit == 9);
         }
         return value;
     }
 
-    double Chance(const std::vector<double>& weights) {
-        const bool joker = std::find(weights.begin(), weights.end(), 52.0) != weights.end();
-        const auto key = std::make_pair(weights.size(), joker);
+    // Every set of one size, with or without the joker, has one chance: summed once.
+    double Chance(std::size_t size, bool joker) {
+        const auto key = std::make_pair(size, joker);
         if (chances_.count(key) == 0) {
+            std::vector<double> weights(size, 51.0);
+            if (joker) {
+                weights[0] = 52.0;
+            }
             chances_[key] = ChanceOverOrders(weights, total_);
         }
         return chances_[key];
