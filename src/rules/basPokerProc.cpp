@@ -96,12 +96,12 @@ bool IsStraight(const Sorted& cards, bool joker) {
             }
             gapFree = false;
             ++count;
-        } else if (d == kTen - kAce) {
+        } else if (d == kTen) { // the ace, rank 0, below a ten plays high
             if (rank != kAce) {
                 break;
             }
             ++count;
-        } else if (d == kTen + 1 - kAce) {
+        } else if (d == kTen + 1) {
             if (rank != kAce || !gapFree) {
                 break;
             }
