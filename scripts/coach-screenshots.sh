@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of the coach: the table with five cards dealt, the table with a win on
-# offer, and the side window, from the real program under a private Xvfb wide enough
-# for both windows. Deals are random: games are played until a draw pays.
+# offer, and the side window at both (coach.png, the README's, puts the first deal and
+# its side window side by side), from the real program under a private Xvfb wide
+# enough for both windows. Deals are random: games are played until a draw pays.
 # Usage: scripts/coach-screenshots.sh OUT_FOLDER [PROGRAM, build/src/vesk_poker by default]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,8 +30,13 @@ for _ in $(seq 60); do
     sleep 1
     xgame_keys "$game" h
     sleep 0.5
-    import -window "$game" "$out/coach-deal.png"
-    import -window "$coach" "$out/coach-window.png"
+    if [ ! -f "$out/coach-deal.png" ]; then
+        import -window "$game" "$out/coach-deal.png"
+        import -window "$coach" "$out/coach-window.png"
+        # The README's picture: the first deal and the side window beside it.
+        convert "$out/coach-deal.png" "$out/coach-window.png" -background black +append \
+            "$out/coach.png"
+    fi
     before=$(games)
     xgame_keys "$game" Return
     sleep 2

@@ -23,7 +23,8 @@ int BestHold(const HoldValues& values);
 // too long for the game to do itself.
 inline constexpr double kBestPlayReturn = 0.73452772;
 
-// Whether ValueHolds answers at once. Preparing takes about a second of one core.
+// Whether ValueHolds answers at once. Preparing judges every hand of the pack once
+// into 1.3 MB of sums: about 0.13 s of one core, nothing on disk.
 bool Ready();
 
 // Starts preparing on a worker thread and returns at once; calling it again, or
