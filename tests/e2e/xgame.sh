@@ -22,7 +22,7 @@ xgame_start_display() {
     fdfile=$(mktemp)
     Xvfb -displayfd 3 -screen 0 "${XGAME_SCREEN:-1280x1024x24}" -nolisten tcp 3>"$fdfile" 2>/dev/null &
     XGAME_XVFB_PID=$!
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         [ -s "$fdfile" ] && break
         sleep 0.1
     done
