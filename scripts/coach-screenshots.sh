@@ -3,7 +3,7 @@
 # offer, and the side window at both (coach.png, the README's, puts the first deal and
 # its side window side by side), from the real program under a private Xvfb wide
 # enough for both windows. Deals are random: games are played until a draw pays.
-# Usage: scripts/coach-screenshots.sh OUT_FOLDER [PROGRAM, build/src/vesk_poker by default]
+# Usage: scripts/coach-screenshots.sh OUT_FOLDER [PROGRAM, build/src/vesk-poker by default]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "$1")
@@ -12,7 +12,7 @@ mkdir -p "$out"
 XGAME_SCREEN=1920x1080x24
 source tests/e2e/xgame.sh
 xgame_start_display
-xgame_make_folder "${2:-build/src/vesk_poker}"
+xgame_make_folder "${2:-build/src/vesk-poker}"
 
 # A first start writes the default Poker.ini; the shots are taken at a quicker pace.
 xgame_start
