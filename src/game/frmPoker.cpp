@@ -217,6 +217,9 @@ frmPoker::BusyScope::BusyScope(frmPoker& form, bool& flag)
 // Queued, so the handler that ends the operation finishes before what waited runs.
 frmPoker::BusyScope::~BusyScope() {
     flag_ = saved_;
+    if (!form_.Busy()) {
+        form_.CoachFollow();
+    }
     if (!form_.Busy() && (form_.blnCloseWanted || !form_.pendingActions.empty())) {
         QMetaObject::invokeMethod(&form_, &frmPoker::RunPending, Qt::QueuedConnection);
     }
@@ -252,10 +255,12 @@ void frmPoker::RunPending() {
 // they come once it is first on screen. A sound asked for before then is not
 // heard, as if its file had failed to open; a window closed by then (Esc at once)
 // opens none, so nothing is left open after SoundCloseAll.
-void frmPoker::paintEvent(QPaintEvent* event) {
-    QWidget::paintEvent(event);
+void frmPoker::paintEvent(QPaintEvent* /*event*/) {
     if (!blnSoundsAsked) {
         blnSoundsAsked = true;
+        if (blnCoach) {
+            QTimer::singleShot(0, this, &frmPoker::OpenCoach);
+        }
         QTimer::singleShot(0, this, [this] {
             if (isVisible()) {
                 basEffect::SoundOpenAll();
@@ -267,4 +272,5 @@ void frmPoker::paintEvent(QPaintEvent* event) {
 void frmPoker::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Form_Resize();
+    PlaceCoachLine();
 }

@@ -50,6 +50,8 @@ void frmPoker::Form_Load() {
     // SoundOpenAll follows the first paint (paintEvent).
     basIniProc::LoadGameSpeed();
     basIniProc::LoadBackColor();
+    basEffect::SetSoundMuted(basIniProc::LoadSoundMuted());
+    blnCoach = basIniProc::LoadCoach();
     SetTableColor(basIniProc::lngBackColor);
     ResetRound();
     ShowMsg("ＧＡＭＥ　ＯＶＥＲ");
@@ -81,6 +83,7 @@ void frmPoker::SetTableColor(std::int32_t Color) {
 
 void frmPoker::cmdDual_Click() {
     const BusyScope dealing(*this, blnDealing);
+    CoachFollow();
     cmdDual->setEnabled(false);
     StopWinSounds();
     SetButtons(99);
@@ -123,6 +126,7 @@ void frmPoker::DealHand() {
 }
 
 void frmPoker::DrawHand() {
+    CoachNoteDraw();
     DrawCards();
     ShowHoldLabels();
     strWinHand = basPokerProc::JudgeHand();
@@ -230,6 +234,7 @@ void frmPoker::lblHold_Click(int Index) {
         strHold[i] = "1";
         SetForeColor(lblHold[i], kYellow);
     }
+    CoachFollow();
 }
 
 void frmPoker::imgTable_Click(int Index) {

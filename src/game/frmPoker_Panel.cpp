@@ -86,10 +86,8 @@ void frmPoker::ShowDoublePanel(bool Visible) {
                           lblCoinTitle[1], lblCoinTitle[2], lblDoubleManual}) {
         part->setVisible(Visible);
     }
-    picGraph->hide();
     PlaceGraph(platform::PixelsToTwips(width()));
     basLog::DrawCoinGraph(picGraph);
-    picGraph->show();
 }
 
 void frmPoker::ShowDoubleStyle(bool Visible) {

@@ -80,7 +80,6 @@ QFrame* frmSetting::CreateEtcPage() {
         lblCheckColor[i]->setAutoFillBackground(true);
         lblCheckColor[i]->setMargin(kBoxGap);
         lblCheckColor[i]->setAlignment(Qt::AlignCenter);
-        SetLabelColors(lblCheckColor[i], kPreviewInks[i], Qt::black);
         preview->addWidget(lblCheckColor[i]);
     }
     column->addLayout(preview);

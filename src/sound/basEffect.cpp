@@ -14,6 +14,7 @@ namespace {
 
 std::map<std::string, MixerSound> openSounds;
 SoundObserver soundObserver;
+bool blnMuted = false;
 
 void Report(const char* operation, const std::string& alias) {
     if (soundObserver) {
@@ -74,7 +75,8 @@ void SoundClose(const std::string& alias) {
 
 void SoundPlay(const std::string& alias) {
     Report("SoundPlay", alias);
-    if (const auto* sound = FindSound(alias)) {
+    const auto* sound = FindSound(alias);
+    if (sound && !blnMuted) {
         PlayMixerSound(*sound);
     }
 }
@@ -89,7 +91,7 @@ void SoundStop(const std::string& alias) {
 void SoundPlayIfStopped(const std::string& alias) {
     Report("SoundPlayIfStopped", alias);
     const auto* sound = FindSound(alias);
-    if (sound && !MixerSoundPlaying(*sound)) {
+    if (sound && !blnMuted && !MixerSoundPlaying(*sound)) {
         PlayMixerSound(*sound);
     }
 }
@@ -107,6 +109,19 @@ void SoundCloseAll() {
         openSounds.erase(alias);
     }
     CloseDeviceWhenIdle();
+}
+
+void SetSoundMuted(bool muted) {
+    blnMuted = muted;
+    if (muted) {
+        for (const auto& [alias, sound] : openSounds) {
+            StopMixerSound(sound);
+        }
+    }
+}
+
+bool SoundMuted() {
+    return blnMuted;
 }
 
 bool SoundIsPlaying(const std::string& alias) {

@@ -24,6 +24,12 @@ void SoundPlayIfStopped(const std::string& alias);
 void SoundOpenAll();
 void SoundCloseAll();
 
+// The player's quick mute: muting stops whatever plays, and until unmuted every
+// play is silent. Calls are still made and reported, so nothing is owed on unmuting:
+// the next play sounds as usual.
+void SetSoundMuted(bool muted);
+bool SoundMuted();
+
 // Whether the alias is sounding now; false for an alias that is not open. A query,
 // so the observer does not hear it.
 bool SoundIsPlaying(const std::string& alias);

@@ -1,12 +1,12 @@
 #include "stats/frmDataView.h"
 
 #include "config/basIniProc.h"
-#include "widgets/GameControls.h"
 #include "platform/GameFont.h"
 #include "platform/QtPlatform.h"
 #include "platform/Yield.h"
 #include "rules/basPokerProc.h"
 #include "stats/DataViewColors.h"
+#include "widgets/GameControls.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
@@ -62,8 +62,6 @@ QLabel* frmDataView::AddLabel(const QString& text, double pointSize, Qt::Alignme
     auto* label = new QLabel(text, this);
     label->setFont(GameFont(pointSize));
     label->setAlignment(align | Qt::AlignTop);
-    // A click anywhere closes the screen, on a label too.
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
     twips.Place(label, {0, 0, width, height});
     return label;
 }

@@ -10,29 +10,6 @@
 # exit keeps the saved speed.
 source "$(dirname "$0")/xgame.sh"
 
-log_records() {
-    local log="$XGAME_DIR/vesk_poker.log"
-    [ -f "$log" ] && grep -c . "$log" || echo 0
-}
-
-# The game's pauses are real here: each key waits for the buttons it needs, and
-# the game has ended when its record is in the log.
-play_one_game() {
-    local window=$1 records
-    records=$(log_records)
-    xgame_until xgame_button_on "$window" 2
-    xgame_keys "$window" s
-    xgame_until xgame_button_on "$window" 5
-    xgame_keys "$window" g j Return
-    xgame_until offered_or_over "$window"
-    if xgame_button_on "$window" 0; then
-        xgame_keys "$window" space
-    fi
-    xgame_until logged_after "$records" || { echo "the game never ended" >&2; return 1; }
-}
-
-offered_or_over() { xgame_button_on "$1" 0 || xgame_button_on "$1" 2; }
-logged_after() { [ "$(log_records)" -gt "$1" ]; }
 geometry() { xdotool getwindowgeometry "$1" | tail -n +2; }
 other_window() { xdotool search --onlyvisible --pid "$XGAME_PID" | grep -vx "$window" | head -n1; }
 screen_shown() { [ -n "$(other_window)" ]; }
@@ -64,30 +41,9 @@ set_speed_in_dialog() {
 
 speed_saved() { [ "$(ini_value SETTING GAME)" = 100 ]; }
 
-ini_value() {
-    awk -F= -v section="[$1]" -v key="$2" '
-        { sub(/\r$/, "") }
-        /^\[/ { inside = ($0 == section); next }
-        inside && $1 == key { print substr($0, length(key) + 2); exit }
-    ' "$XGAME_DIR/Poker.ini"
-}
-
 # $1: the number of finished games so far.
 check_saved() {
-    local games=$1 log="$XGAME_DIR/vesk_poker.log"
-    local total got put records balance
-    total=$(ini_value COIN TOTAL)
-    got=$(ini_value COIN TOTAL_GET)
-    put=$(ini_value COIN TOTAL_PUT)
-    echo "TOTAL=$total TOTAL_GET=$got TOTAL_PUT=$put"
-    [ -n "$total" ] && [ -n "$got" ] && [ -n "$put" ] || { echo "Poker.ini lacks [COIN]" >&2; exit 1; }
-    [ "$got" -eq $((10 * games)) ] || { echo "$got coins bet in $games games" >&2; exit 1; }
-    [ "$total" -eq $((50 - got + put)) ] || { echo "coins were lost or made" >&2; exit 1; }
-    records=$(grep -cE "^-?[0-9]+(,-?[0-9]+){5}"$'\r'"\$" "$log" || true)
-    [ "$records" -eq "$(wc -l <"$log")" ] || { echo "malformed play log" >&2; exit 1; }
-    [ "$records" -eq "$games" ] || { echo "$records records for $games games" >&2; exit 1; }
-    balance=$(tail -n1 "$log" | cut -d, -f2)
-    [ "$balance" -eq "$total" ] || { echo "last record's balance $balance, saved $total" >&2; exit 1; }
+    xgame_check_coins "$1"
     [ "$(ini_value SETTING GAME)" = 100 ] || { echo "the speed set in the dialog was lost" >&2; exit 1; }
 }
 

@@ -1,4 +1,5 @@
 #include "GameFixture.h"
+#include "config/DefaultIni.h"
 #include "config/ProfileText.h"
 #include "log/CoinGraph.h"
 #include "support/Files.h"
@@ -100,6 +101,32 @@ class TestGameFiles : public GameFixture {
         Deal(kNothing);
         Press(Qt::Key_Return);
         QCOMPARE(form->lblMsg->text(), "ＧＡＭＥ　ＯＶＥＲ");
+    }
+
+    // M silences the game at any moment, a count included, and the next start stays
+    // silent until M again; the key is added to Poker.ini only then, so a player who
+    // never presses M keeps the default file byte for byte.
+    void muteIsKeptForTheNextStart() {
+        const std::string untouched = basIniProc::DefaultIniText();
+        QCOMPARE(ReadBytes(Path("Poker.ini")), untouched);
+        QString heard;
+        onPause = [&](int) {
+            if (!basEffect::SoundMuted() && form->blnPaying) {
+                Press(Qt::Key_M);
+            }
+        };
+        ReachOffer(kTwoPair);
+        Press(Qt::Key_Space);
+        onPause = nullptr;
+        heard += basEffect::SoundMuted() ? "muted " : "on ";
+        QVERIFY(ReadBytes(Path("Poker.ini")).ends_with("\r\nBACKCOLOR=32768\r\nMUTE=1\r\n"));
+        Restart();
+        heard += basEffect::SoundMuted() ? "muted " : "on ";
+        Press(Qt::Key_M);
+        Restart();
+        heard += basEffect::SoundMuted() ? "muted" : "on";
+        QCOMPARE(heard, "muted muted on");
+        QVERIFY(ReadBytes(Path("Poker.ini")).ends_with("\r\nMUTE=0\r\n"));
     }
 };
 

@@ -146,8 +146,9 @@ class TestSettingDialog : public QObject {
     }
 
     // The speed box starts at the running speed's step and the colour boxes at the
-    // table's colour; the colour saved is the one last previewed with チェック. A
-    // write the file refused is reported, not announced as done.
+    // table's colour; the colour saved is the one last previewed with チェック, the
+    // table's own before any preview. A write the file refused is reported, not
+    // announced as done.
     void savesSpeedAndColour() {
         QString shown;
         for (const int speed : {100, 150, 250, 1000}) {
@@ -163,6 +164,8 @@ class TestSettingDialog : public QObject {
             shown += " " + dialog->cmbRGB.at(i)->currentText();
             dialog->cmbRGB.at(i)->setCurrentIndex(10 * (i + 1));
         }
+        QTest::mouseClick(dialog->cmdSetColor, Qt::LeftButton);
+        QCOMPARE(Ini(), With({"BACKCOLOR=197121"}));
         QTest::mouseClick(dialog->cmdColorCheck, Qt::LeftButton);
         dialog->cmbRGB[0]->setCurrentIndex(1);
         QTest::mouseClick(dialog->cmdSpeedSet, Qt::LeftButton);

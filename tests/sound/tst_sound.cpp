@@ -36,6 +36,7 @@ class TestSound : public QObject {
     void cleanup() {
         basEffect::SoundClose("TEST");
         basEffect::SoundCloseAll();
+        basEffect::SetSoundMuted(false);
     }
 
     // Steps are "operation [alias [file]]", the alias TEST by default; whether TEST
@@ -61,6 +62,10 @@ class TestSound : public QObject {
         row("a midi not on air stops nothing",
             "long.mid,play,open WIN2 other.MID,stop WIN2,close WIN2", true);
         row("a wav plays on beside a midi", "long.wav,play,open WIN2 other.MID,play WIN2", true);
+        row("mute stops a wav", "long.wav,play,mute", false);
+        row("mute stops a midi", "long.mid,play,mute", false);
+        row("muted, nothing starts", "long.wav,mute,play,ifstopped", false);
+        row("unmuted, the next call sounds", "long.wav,mute,play,unmute,ifstopped", true);
     }
 
     void callsOnOneAlias() {
@@ -75,6 +80,8 @@ class TestSound : public QObject {
             const std::string alias = words.value(1, "TEST").toStdString();
             if (words[0] == "open") {
                 basEffect::SoundOpen(Path(words.value(2)), alias);
+            } else if (words[0] == "mute" || words[0] == "unmute") {
+                basEffect::SetSoundMuted(words[0] == "mute");
             } else if (words[0] == "runout") {
                 QTRY_VERIFY(!basEffect::SoundIsPlaying(alias));
             } else {

@@ -1,0 +1,214 @@
+#include "GameFixture.h"
+#include "advisor/HoldValues.h"
+#include "coach/HoldMark.h"
+#include "coach/frmCoach.h"
+#include "config/DefaultIni.h"
+#include "support/Files.h"
+
+#include <QtTest>
+
+using testsupport::ReadBytes;
+
+Q_DECLARE_METATYPE(Cards)
+
+// The coach watches the game and never plays it: with it off nothing differs from a
+// game without it, and with it on it marks, tells and tallies but never holds.
+class TestCoach : public GameFixture {
+    Q_OBJECT
+
+    std::string Path(const char* name) const { return folder->filePath(name).toStdString(); }
+
+    // Coach on, its values ready: the tables are prepared once per run.
+    void TurnOn() {
+        Press(Qt::Key_C);
+        QVERIFY(form->coachWindow != nullptr && form->coachWindow->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(advisor::Ready(), 60000);
+    }
+
+    int MarkedMask() const {
+        int mask = 0;
+        for (std::size_t i = 0; i < form->coachMarks.size(); ++i) {
+            mask |= form->coachMarks[i]->isVisibleTo(form.get()) ? 1 << i : 0;
+        }
+        return mask;
+    }
+
+    // A two pair made by the deal, held whole, drawn and collected: 10 coins out.
+    void PlayTwoPair() {
+        DealWithMaxBet(kTwoPair);
+        HoldAll();
+        Press(Qt::Key_Return);
+        Press(Qt::Key_Space);
+        QCOMPARE(State(), "state 0, win 0, coins 50");
+    }
+
+    static std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+        text.replace(text.find(from), from.size(), to);
+        return text;
+    }
+
+  private slots:
+    // The same game, never coached and coached: the same sounds and pauses, the same
+    // log, and Poker.ini differing only by the coach's own line, written by C alone.
+    void coachChangesNothingButItsKey() {
+        const std::string fresh = basIniProc::DefaultIniText();
+        QCOMPARE(ReadBytes(Path("Poker.ini")), fresh);
+        ClearRecords();
+        PlayTwoPair();
+        const QStringList plainTimeline = timeline;
+        const std::string played =
+            Replaced(Replaced(fresh, "TOTAL_GET=0\r\nTOTAL_PUT=0", "TOTAL_GET=10\r\nTOTAL_PUT=10"),
+                     "\r\n8=0", "\r\n8=1");
+        const std::string log = "2,50,10,10,10,10\r\n";
+        QCOMPARE(ReadBytes(Path("Poker.ini")), played);
+        QCOMPARE(ReadBytes(Path("vesk_poker.log")), log);
+        QVERIFY(form->findChildren<HoldMark*>().isEmpty());
+
+        QFile::remove(folder->filePath("Poker.ini"));
+        QFile::remove(folder->filePath("vesk_poker.log"));
+        Restart();
+        TurnOn();
+        const std::string on =
+            Replaced(fresh, "BACKCOLOR=32768\r\n", "BACKCOLOR=32768\r\nCOACH=1\r\n");
+        QCOMPARE(ReadBytes(Path("Poker.ini")), on);
+        ClearRecords();
+        PlayTwoPair();
+        QCOMPARE(timeline, plainTimeline);
+        QCOMPARE(ReadBytes(Path("vesk_poker.log")), log);
+        QCOMPARE(ReadBytes(Path("Poker.ini")),
+                 Replaced(played, "BACKCOLOR=32768\r\n", "BACKCOLOR=32768\r\nCOACH=1\r\n"));
+
+        Press(Qt::Key_C);
+        QVERIFY(!form->coachWindow->isVisible() && MarkedMask() == 0 &&
+                !form->lblCoach->isVisible());
+        QCOMPARE(ReadBytes(Path("Poker.ini")),
+                 Replaced(played, "BACKCOLOR=32768\r\n", "BACKCOLOR=32768\r\nCOACH=0\r\n"));
+    }
+
+    // The setting outlives the run; closing the game is not closing the coach, while
+    // closing the side window is.
+    void theSideWindowClosesTheCoach() {
+        TurnOn();
+        form->close();
+        Restart();
+        QTRY_VERIFY(form->coachWindow != nullptr && form->coachWindow->isVisible());
+        form->coachWindow->close();
+        QVERIFY(!form->blnCoach);
+        QVERIFY(ReadBytes(Path("Poker.ini")).find("COACH=0\r\n") != std::string::npos);
+    }
+
+    void marksFollowTheBestHold_data() {
+        Columns<Cards, int>("deal", "best");
+        Row("dealt royal: all five", Cards{C(4, 0), C(4, 12), C(4, 11), C(4, 10), C(4, 9)}, 31);
+        Row("four to a royal", Cards{C(4, 0), C(4, 12), C(4, 11), C(4, 10), C(2, 2)}, 15);
+        Row("two pair", kTwoPair, 15);
+        Row("nothing: the jack alone", kNothing, 8);
+    }
+
+    // The rings sit on the best hold's cards and stay put while the player holds
+    // others; the holds are the player's alone; the line and the side window follow.
+    void marksFollowTheBestHold() {
+        QFETCH(Cards, deal);
+        QFETCH(int, best);
+        TurnOn();
+        DealWithMaxBet(deal);
+        QCOMPARE(MarkedMask(), best);
+        QCOMPARE(form->strHold, (std::array<std::string, 5>{"0", "0", "0", "0", "0"}));
+        const QString start = form->lblCoach->text();
+        QVERIFY2(start.startsWith("BEST ") && start.contains("YOURS "), qPrintable(start));
+
+        Press(Qt::Key_G);
+        QCOMPARE(form->strHold, (std::array<std::string, 5>{"1", "0", "0", "0", "0"}));
+        QCOMPARE(MarkedMask(), best);
+        QVERIFY(form->lblCoach->text() != start || best == 1);
+        const frmCoach::HoldRow* chosen = nullptr;
+        for (const frmCoach::HoldRow& row : form->coachWindow->rowHold) {
+            if (row.lblChosen->text() == "◀") {
+                QVERIFY(chosen == nullptr);
+                chosen = &row;
+            }
+        }
+        QVERIFY(chosen != nullptr);
+        QCOMPARE(chosen->lblCard[0]->text() != "·", true);
+        for (std::size_t i = 1; i < 5; ++i) {
+            QCOMPARE(chosen->lblCard[i]->text(), QString("·"));
+        }
+        QVERIFY(form->lblCoach->text().endsWith(chosen->lblValue->text()));
+    }
+
+    // Every hold once, best first, the first being the marked one; and a ring covers
+    // no label, button or other card at any size the table is laid out at.
+    void sideWindowRanksEveryHold() {
+        TurnOn();
+        DealWithMaxBet(kNothing);
+        const auto& rows = form->coachWindow->rowHold;
+        QSet<QString> holds;
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            QStringList cards;
+            for (const QLabel* card : rows[r].lblCard) {
+                cards << card->text();
+            }
+            holds << cards.join(' ');
+            if (r > 0) {
+                QVERIFY(rows[r - 1].lblValue->text().toDouble() >=
+                        rows[r].lblValue->text().toDouble());
+            }
+        }
+        QCOMPARE(holds.size(), 32);
+        QCOMPARE(Texts({rows[0].lblCard[0], rows[0].lblCard[3]}), (QStringList{"·", "J♠"}));
+        QCOMPARE(rows[31].lblValue->text(), QString("0.0000")); // five cards, no hand
+
+        for (const QSize size : {form->size(), QSize(1600, 1100)}) {
+            form->resize(size);
+            for (const HoldMark* mark : form->findChildren<HoldMark*>()) {
+                const QRect ring = mark->geometry();
+                for (const QWidget* other :
+                     form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                    if (other == mark || other->isWindow() || !other->isVisible() ||
+                        qobject_cast<const HoldMark*>(other)) {
+                        continue;
+                    }
+                    const bool itsCard = ring.contains(other->geometry(), true);
+                    QVERIFY2(itsCard || !ring.intersects(other->geometry()),
+                             qPrintable(other->metaObject()->className()));
+                }
+            }
+        }
+    }
+
+    // A draw from less than the best gives up the difference, times the wager, and
+    // says so; a draw from the best adds a decision and nothing else.
+    void theTallyCountsWhatWasGivenUp() {
+        TurnOn();
+        DealWithMaxBet(kTwoPair);
+        advisor::Deal dealt{};
+        for (std::size_t i = 0; i < dealt.size(); ++i) {
+            dealt[i] = {kTwoPair[static_cast<qsizetype>(i)].suit,
+                        kTwoPair[static_cast<qsizetype>(i)].rank};
+        }
+        const advisor::HoldValues values = advisor::ValueHolds(dealt);
+        Deal(kMissAgain);
+        Press(Qt::Key_Return); // draws five: nothing made
+        const double gap = values[15] - values[0];
+        QCOMPARE(form->coachTally.decisions, 1);
+        QCOMPARE(form->coachTally.belowBest, 1);
+        QVERIFY(qFuzzyCompare(form->coachTally.coinsGivenUp, gap * 10));
+        QCOMPARE(form->lblCoach->text(), "GAVE UP " + QString::number(gap, 'f', 4) + " × WAGER");
+
+        DealWithMaxBet(kTwoPair);
+        HoldAll();
+        Press(Qt::Key_L);
+        Deal({C(3, 10)});
+        Press(Qt::Key_Return);
+        QCOMPARE(Status(), 2);
+        QCOMPARE(form->coachTally.decisions, 2);
+        QCOMPARE(form->coachTally.belowBest, 1);
+        QVERIFY2(form->lblCoach->text().endsWith("COLLECT 10.00"),
+                 qPrintable(form->lblCoach->text() + State()));
+        QVERIFY(
+            form->coachWindow->lblSession[2]->text().contains(QString::number(gap * 10, 'f', 2)));
+    }
+};
+
+QTEST_MAIN(TestCoach)
+#include "tst_coach.moc"
