@@ -148,6 +148,9 @@ class TestGameFlow : public GameFixture {
                               QString::number(rate), kGameOver}));
         QCOMPARE(BackColor(form->lbl1Win[row]), tablecolor::kDarkBlue);
         QCOMPARE(Buttons(), kBetButtons);
+        Press(Qt::Key_D); // the next bet clears the last payout
+        QCOMPARE(Texts({form->lblWager, form->lblWin, form->lblPaid}),
+                 (QStringList{"1", "0", "0"}));
     }
 
     // A second on, a second off, at ticks of 100 ms.
