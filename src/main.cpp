@@ -7,6 +7,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    platform::CatchQuitSignals();
     if (AnswerVersionRequest(argc, argv)) {
         return 0;
     }
@@ -19,5 +20,6 @@ int main(int argc, char* argv[]) {
     frmPoker window;
     platform::CloseOnQuitSignals(window);
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    return window.blnSaveFailed ? 1 : status;
 }

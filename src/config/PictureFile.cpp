@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QImageReader>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,14 +29,32 @@ QByteArray ReadAll(int fd, qint64 size) {
     return bytes;
 }
 
+// What the reader may allocate for one picture, whatever its header claims: the
+// pixels of the largest picture taken, in the widest format (eight bytes each).
+void LimitReaderMemory() {
+    constexpr qint64 kMegabyte = 1024 * 1024;
+    static const bool limited = [] {
+        QImageReader::setAllocationLimit(static_cast<int>(kMaxPicturePixels * 8 / kMegabyte));
+        return true;
+    }();
+    Q_UNUSED(limited);
+}
+
+// A bitmap stored top down gives its height negative, and the reader reports it
+// so: the size is judged by its magnitude.
+QSize StoredSize(const QImageReader& reader) {
+    const QSize size = reader.size();
+    return size == QSize() ? size : QSize(std::abs(size.width()), std::abs(size.height()));
+}
+
 QImage ReadAnyPicture(int fd, qint64 size) {
+    LimitReaderMemory();
     QByteArray bytes = ReadAll(fd, size);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    const QSize pictureSize = reader.size();
-    if (pictureSize.isValid() &&
-        qint64{pictureSize.width()} * pictureSize.height() > kMaxPicturePixels) {
+    const QSize pictureSize = StoredSize(reader);
+    if (qint64{pictureSize.width()} * pictureSize.height() > kMaxPicturePixels) {
         return {};
     }
     if (pictureSize.width() > kLargestCard.width() ||

@@ -3,7 +3,6 @@
 #include "config/TempFile.h"
 
 #include <cerrno>
-#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -86,10 +85,6 @@ std::string FollowLinks(std::string path) {
     return path;
 }
 
-bool IsRunning(pid_t pid) {
-    return ::kill(pid, 0) == 0 || errno == EPERM;
-}
-
 } // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t limit) {
@@ -162,11 +157,8 @@ void RemoveStaleTemporaries(const std::string& path) {
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const auto owner = TempFile::Owner(target.filename(), it->path().filename());
-        std::error_code ignored;
-        if (owner && !IsRunning(*owner) &&
-            fs::is_regular_file(fs::symlink_status(it->path(), ignored))) {
-            fs::remove(it->path(), ignored);
+        if (TempFile::IsTemporaryOf(target.filename(), it->path().filename())) {
+            TempFile::RemoveIfAbandoned(it->path());
         }
     }
 }

@@ -31,7 +31,7 @@ bool ReplaceWholeFile(const std::string& path, const std::string& content);
 bool CreateWholeFile(const std::string& path, const std::string& content);
 
 // Removes the temporary files that a save of this file left behind when its
-// process was killed; those of a process still running are left to it.
+// process was killed; those of a save still under way are left to it.
 void RemoveStaleTemporaries(const std::string& path);
 
 } // namespace profile

@@ -34,8 +34,12 @@ const profile::ValueIndex& IniValues() {
     return *iniValues;
 }
 
-// After a failed write the next read goes back to the file, whatever it holds.
+// After a failed write the next read goes back to the file, whatever it holds. A
+// file deleted while the game runs comes back whole, as a first start writes it,
+// before the values go in: the coins alone would leave the next start without
+// cards, sounds or table colour.
 bool Write(const std::vector<profile::Entry>& entries) {
+    profile::CreateWholeFile(IniPath(), DefaultIniText());
     const auto written = profile::WriteValues(IniPath(), entries);
     if (written) {
         iniValues.emplace(*written);
@@ -121,11 +125,16 @@ bool SaveCoinData() {
     return Write(entries);
 }
 
+// The dialog offers 100 to 300 ms a card. A hand-edited value is held to what can
+// still be played: at the slowest a deal of ten cards takes ten seconds, and a
+// count of 50 coins about as long; 32767 made a deal last five minutes, with no
+// way to quit meanwhile. A negative pause was none, as 1 ms nearly is.
 void LoadGameSpeed() {
     intGameSpeed = ToInt16(ToInt32(GetIni("SETTING", "GAME")));
     if (intGameSpeed == 0) {
         intGameSpeed = 200;
     }
+    intGameSpeed = std::clamp(intGameSpeed, kFastestSpeed, kSlowestSpeed);
 }
 
 // No stand-in for 0: a file without the key has always given a black table.

@@ -12,6 +12,10 @@ namespace basIniProc {
 // again past it.
 inline constexpr std::int32_t kCoinLimit = 99'999'999;
 
+// The range of the speed, the pause in ms after each card.
+inline constexpr std::int16_t kFastestSpeed = 1;
+inline constexpr std::int16_t kSlowestSpeed = 1000;
+
 inline std::string strAppPath;
 
 inline std::int32_t lngCoin = 0;

@@ -3,6 +3,7 @@
 #include "game/KeyCodes.h"
 #include "log/CoinGraph.h"
 #include "platform/GameFont.h"
+#include "platform/Pause.h"
 #include "platform/QtPlatform.h"
 #include "rules/basPokerProc.h"
 #include "sound/basEffect.h"
@@ -202,6 +203,7 @@ bool frmPoker::eventFilter(QObject* watched, QEvent* event) {
 void frmPoker::closeEvent(QCloseEvent* event) {
     if (Busy()) {
         blnCloseWanted = true;
+        platform::SetPausesCut(true);
         event->ignore();
         return;
     }
@@ -244,6 +246,7 @@ void frmPoker::RunPending() {
         blnCloseWanted = false;
         pendingActions.clear();
         close();
+        platform::SetPausesCut(false);
         return;
     }
     for (const auto action : std::exchange(pendingActions, {})) {

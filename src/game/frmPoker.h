@@ -95,16 +95,23 @@ class frmPoker : public QWidget {
     // From Z until the dialog's closing line has been typed and cleared.
     bool blnSetting = false;
     // A close (Esc, the window's close box, a quit signal) that arrives while Busy()
-    // waits for the operation to end, then closes: the game is saved whole.
+    // waits for the operation to end, then closes: the game is saved whole. What is
+    // left of the operation runs without its pauses, and a count credits the rest
+    // at once, so that a slow speed cannot hold the quit.
     bool blnCloseWanted = false;
     std::vector<void (frmPoker::*)()> pendingActions;
-    // The save after the last game failed; the player is told once per run.
+    // The last save failed: after a game the player is told, at exit standard
+    // error, and the program ends with status 1 (main reads it).
     bool blnSaveFailed = false;
-    bool blnSaveFailTold = false;
 
     // ---- Start and end -----------------------------------------------------------
     void Form_Load();
     void Form_Unload();
+    // A quit loses nothing of the game under way (Form_Unload): a win on offer, or
+    // staked on a double-up card not yet picked, is collected with the coins set
+    // aside, without the count; a hand dealt and not drawn is recorded as the game
+    // it is, its wager bet and nothing paid; coins bet on no deal go back.
+    void SettleOpenGame();
     void Form_KeyDown(int& KeyCode, int Shift); // virtual-key codes; handled keys become 0
     void Form_Resize();
     // The layout for an inner size in twips; Form_Resize feeds it the window's.
@@ -231,10 +238,11 @@ class frmPoker : public QWidget {
     void PayHand(int Code);
 
     void CountPayout();
+    void CreditPayout();
     void CountPaidCoins();
     void PressIfEnabled(QPushButton* button, void (frmPoker::*handler)());
     void StopWinSounds();
-    void TellSaveFailedOnce();
+    void TellSaveFailed();
     void RunPending();
     void BetAndDeal(QPushButton* button, int Mode);
 

@@ -105,10 +105,14 @@ void frmPoker::CoinProc(int Mode) {
 // act: the win stays in lngWin until the coins are in the balance. Saving after
 // every game means a kill, a crash or a logout loses at most the game under way.
 void frmPoker::CountPayout() {
-    using basIniProc::lngCoin;
     const BusyScope paying(*this, blnPaying);
     lngPaid = SaturatedSum(lngPaid, lngWin);
     ShowCoins(99);
+    CreditPayout();
+}
+
+void frmPoker::CreditPayout() {
+    using basIniProc::lngCoin;
     basIniProc::lngTotalPut = AddToTotal(basIniProc::lngTotalPut, lngPaid);
     lngCoin = static_cast<std::int32_t>(std::min(std::int64_t{lngCoin} + lngPaid, kCoinLimit));
     basLog::AppendLog(
@@ -175,7 +179,7 @@ void frmPoker::cmdCollect_Click() {
     SetButtons(99);
     CoinProc(99);
     ShowMsg("ＧＡＭＥ　ＯＶＥＲ");
-    TellSaveFailedOnce();
+    TellSaveFailed();
     basLog::DrawCoinGraph(picGraph);
     basPokerProc::intGameStatus = 0;
     SetButtons(0);
@@ -192,13 +196,35 @@ void frmPoker::cmdHalf_Click() {
     cmdDual_Click();
 }
 
-// Where the game over message would stand, so the player sees it; once, since
-// every later game would only repeat it.
-void frmPoker::TellSaveFailedOnce() {
-    if (blnSaveFailed && !blnSaveFailTold) {
-        blnSaveFailTold = true;
+// Where the game over message would stand, so the player sees it; after every
+// game whose save failed, since each such game is lost at a kill.
+void frmPoker::TellSaveFailed() {
+    if (blnSaveFailed) {
         ShowMsg("ＣＯＩＮＳ　ＮＯＴ　ＳＡＶＥＤ");
     }
+}
+
+void frmPoker::SettleOpenGame() {
+    using basIniProc::lngCoin;
+    using basIniProc::lngTotalGet;
+    switch (basPokerProc::intGameStatus) {
+    case 0:
+        lngCoin = static_cast<std::int32_t>(std::min(std::int64_t{lngCoin} + lngWager, kCoinLimit));
+        lngTotalGet = std::max(lngTotalGet - lngWager, 0);
+        lngWager = 0;
+        return;
+    case 1:
+        lngWin = 0;
+        break;
+    case 2:
+    case 3:
+        lngPaid = SaturatedSum(lngPaid, lngWin);
+        break;
+    default: // the dealer's joker has taken the stake
+        break;
+    }
+    CreditPayout();
+    basPokerProc::intGameStatus = 0;
 }
 
 // Every button cuts a win jingle short: the player has moved on.

@@ -58,11 +58,12 @@ void frmPoker::ShowCoins(int Mode) {
 }
 
 // One step per coin; each coin but the last restarts the coin sound, or from 60
-// coins on keeps the fanfare going, which the last coin stops.
+// coins on keeps the fanfare going, which the last coin stops. A quit that waits
+// for the count has the rest shown at once.
 void frmPoker::CountPaidCoins() {
     for (;;) {
         platform::DoEvents();
-        const std::int64_t counted = LabelNumber(lblPaid);
+        const std::int64_t counted = blnCloseWanted ? lngPaid : LabelNumber(lblPaid);
         platform::Pause(CoinPause(counted));
         SetLabelNumber(lblPaid, counted + 1);
         if (counted + 1 >= lngPaid) {

@@ -2,6 +2,7 @@
 
 #include "config/CardPictures.h"
 #include "config/basIniProc.h"
+#include "log/basLog.h"
 #include "platform/Events.h"
 #include "platform/Pause.h"
 #include "platform/Random.h"
@@ -10,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QPushButton>
+#include <iostream>
 
 using namespace tablecolor;
 
@@ -47,6 +49,7 @@ void frmPoker::Form_Load() {
     basIniProc::InitIniFile();
     basIniProc::LoadCardPictures();
     basIniProc::LoadCoinData();
+    basLog::RecoverLog();
     // SoundOpenAll follows the first paint (paintEvent).
     basIniProc::LoadGameSpeed();
     basIniProc::LoadBackColor();
@@ -65,9 +68,15 @@ void frmPoker::Form_Load() {
     intGameNo = 1;
 }
 
+// Nothing else is left to tell the player of a save that failed at the very end.
 void frmPoker::Form_Unload() {
     basEffect::SoundCloseAll();
-    basIniProc::SaveCoinData();
+    SettleOpenGame();
+    blnSaveFailed = !basIniProc::SaveCoinData();
+    if (blnSaveFailed) {
+        std::cerr << "vesk_poker: the coins could not be saved to " << basIniProc::strAppPath
+                  << "Poker.ini\n";
+    }
     QCoreApplication::quit();
 }
 

@@ -51,6 +51,25 @@ std::string FormatRecord(const LogRecord& r) {
            std::to_string(r.totalPut) + "\r\n";
 }
 
+constexpr std::int32_t kMaxWager = 10;
+
+// A running total after adding coins to it, restarting at 0 past the limit.
+std::int64_t TotalAfter(std::int64_t total, std::int64_t coins) {
+    const std::int64_t sum = total + coins;
+    return sum > basIniProc::kCoinLimit ? 0 : sum;
+}
+
+// Whether the record is the game that follows the saved counters: its wager bet
+// from them and its payout credited, as a payout does.
+bool FollowsFromCounters(const LogRecord& r) {
+    using namespace basIniProc;
+    const std::int64_t balance =
+        std::min<std::int64_t>(std::int64_t{lngCoin} - r.wager + r.paid, kCoinLimit);
+    return r.wager > 0 && r.wager <= kMaxWager && r.paid >= 0 && r.coin == balance &&
+           r.totalGet == TotalAfter(lngTotalGet, r.wager) &&
+           r.totalPut == TotalAfter(lngTotalPut, r.paid);
+}
+
 } // namespace
 
 std::string LogFilePath() {
@@ -96,6 +115,19 @@ void AppendLog(const LogRecord& record) {
     records->erase(records->begin(), records->begin() + static_cast<std::ptrdiff_t>(dropped));
     records->push_back(record);
     profile::ReplaceWholeFile(LogFilePath(), FormatLog(*records));
+}
+
+void RecoverLog() {
+    using namespace basIniProc;
+    profile::RemoveStaleTemporaries(LogFilePath());
+    const auto records = ReadLog();
+    if (!records || records->empty() || !FollowsFromCounters(records->back())) {
+        return;
+    }
+    lngCoin = records->back().coin;
+    lngTotalGet = records->back().totalGet;
+    lngTotalPut = records->back().totalPut;
+    SaveCoinData();
 }
 
 void CalcGraphScale(std::int32_t H, std::int32_t W) {

@@ -62,6 +62,17 @@ std::optional<std::vector<LogRecord>> ReadLog();
 // as it is, and the game goes on without it.
 void AppendLog(const LogRecord& record);
 
+// At start, after the counters are loaded: removes what a killed save of the log
+// left behind, and brings the counters level with the log when the log is one
+// game ahead. The log is replaced just before Poker.ini at the end of a game, so a
+// kill between the two leaves a last record that follows from the counters by
+// exactly that game's wager and payout. That game was played and paid in full, so
+// its record is trusted and the counters are taken from it and saved (the hand it
+// made is all that is lost: no record holds it). Any other difference (a
+// Poker.ini deleted to start afresh, a log that could not be written) is left as
+// it is, with Poker.ini trusted.
+void RecoverLog();
+
 void CalcGraphScale(std::int32_t H, std::int32_t W);
 
 // The yellow line at the scale of the last CalcGraphScale: from the left end of the

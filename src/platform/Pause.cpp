@@ -12,9 +12,14 @@ PauseHook& Hook() {
     return hook;
 }
 
+bool pausesCut = false;
+
 } // namespace
 
 void Pause(int ms) {
+    if (pausesCut) {
+        return;
+    }
     if (Hook()) {
         Hook()(ms);
         return;
@@ -24,6 +29,12 @@ void Pause(int ms) {
     }
 }
 
-void SetPauseHook(PauseHook hook) { Hook() = std::move(hook); }
+void SetPausesCut(bool cut) {
+    pausesCut = cut;
+}
+
+void SetPauseHook(PauseHook hook) {
+    Hook() = std::move(hook);
+}
 
 } // namespace platform

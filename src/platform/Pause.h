@@ -11,6 +11,10 @@ namespace platform {
 // one that follows another at once is counted from where that one ended.
 void Pause(int ms);
 
+// While cut, every pause returns at once: a quit that waits for a deal or a count
+// lets the rest of it run without its pacing.
+void SetPausesCut(bool cut);
+
 using PauseHook = std::function<void(int ms)>;
 
 // Replaces how a pause is carried out; an empty hook restores the plain sleep.

@@ -2,6 +2,7 @@
 
 #include "platform/Events.h"
 #include "platform/Pause.h"
+#include "platform/QuitSignals.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -9,7 +10,6 @@
 #include <QWidget>
 #include <chrono>
 #include <cmath>
-#include <thread>
 
 namespace platform {
 namespace {
@@ -50,8 +50,8 @@ void SleepOnBeat(int ms) {
     const auto length = std::chrono::milliseconds(ms);
     const Clock::time_point end = (now - lastEnd < length ? lastEnd : now) + length;
     PaintPending(PausingWindow());
-    std::this_thread::sleep_until(end);
-    lastEnd = end;
+    // A quit signal ends the pause: the operation runs on to where it can close.
+    lastEnd = SleepUnlessQuit(end) ? Clock::now() : end;
 }
 
 } // namespace

@@ -2,9 +2,13 @@
 
 #include <QSocketNotifier>
 #include <QWidget>
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <ctime>
 #include <fcntl.h>
+#include <poll.h>
+#include <thread>
 #include <unistd.h>
 
 namespace platform {
@@ -28,8 +32,23 @@ void DrainQuitPipe() {
 
 } // namespace
 
+void CatchQuitSignals() {
+    if (quitPipe[0] >= 0 || ::pipe2(quitPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+        return;
+    }
+    struct sigaction action {};
+    action.sa_handler = OnQuitSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        ::sigaction(signal, &action, nullptr);
+    }
+}
+
+// The notifier sees a byte already waiting at the first turn of the event loop.
 void CloseOnQuitSignals(QWidget& window) {
-    if (quitPipe[0] < 0 && ::pipe2(quitPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+    CatchQuitSignals();
+    if (quitPipe[0] < 0) {
         return;
     }
     auto* notifier = new QSocketNotifier(quitPipe[0], QSocketNotifier::Read, &window);
@@ -37,12 +56,28 @@ void CloseOnQuitSignals(QWidget& window) {
         DrainQuitPipe();
         window.close();
     });
-    struct sigaction action {};
-    action.sa_handler = OnQuitSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
-        ::sigaction(signal, &action, nullptr);
+}
+
+// The byte stays in the pipe for the event loop, so every later sleep ends at once
+// too, until the loop has closed the window.
+bool SleepUnlessQuit(std::chrono::steady_clock::time_point until) {
+    if (quitPipe[0] < 0) {
+        std::this_thread::sleep_until(until);
+        return false;
+    }
+    pollfd quit{quitPipe[0], POLLIN, 0};
+    for (;;) {
+        const auto left = until - std::chrono::steady_clock::now();
+        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
+        const timespec wait{static_cast<time_t>(std::max<long long>(ns, 0) / 1'000'000'000),
+                            static_cast<long>(std::max<long long>(ns, 0) % 1'000'000'000)};
+        const int ready = ::ppoll(&quit, 1, &wait, nullptr);
+        if (ready > 0) {
+            return true;
+        }
+        if (ready == 0 || errno != EINTR) {
+            return false;
+        }
     }
 }
 

@@ -159,6 +159,27 @@ class TestAssets : public QObject {
         }
     }
 
+    // A bitmap stored top down gives its height negative: it is held to the same
+    // limits as one stored bottom up, by the general reader as by the pack's.
+    void topDownBitmapsMeetTheSameLimits_data() {
+        Columns<QSize, QSize>("picture", "size");
+        Row("small", QSize(20, 30), QSize(20, 30));
+        Row("over the largest card", QSize(1600, 2000), QSize(768, 960));
+        Row("over 4 megapixels", QSize(1800, 3000), QSize(0, 0));
+    }
+
+    void topDownBitmapsMeetTheSameLimits() {
+        QFETCH(QSize, picture);
+        SavePicture(Card("down.bmp"), picture);
+        std::string bytes = testsupport::ReadBytes(Card("down.bmp"));
+        const auto height = static_cast<std::uint32_t>(-picture.height());
+        for (int i = 0; i < 4; ++i) {
+            bytes[22 + i] = static_cast<char>(height >> (8 * i));
+        }
+        testsupport::WriteBytes(Card("down.bmp"), bytes);
+        QTEST(ReadPictureFile(Card("down.bmp")).size(), "size");
+    }
+
     // What the stored value names, and what lies there, decide the picture: a huge one
     // is not decoded at full size, a name that is not UTF-8 is not re-encoded on its
     // way to the file, and what cannot be read leaves the card blank.

@@ -7,6 +7,10 @@
 #include <QtTest>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -47,7 +51,20 @@ const std::string kOddFile = "\xEF\xBB\xBF; my settings\n\n[ sound ]\n  Card  = 
                              "EQUALS=a=b\n[SOUND]\nBOO=\\in_the_repeated_section.wav\n"
                              "[bare CR]\rONE=1\rTWO=2\r[setting]\r\ngame = 150";
 
+// Which balance Poker.ini (watchedIni) held at each flush of a folder.
+std::string watchedIni;
+QStringList folderFlushes;
+
 } // namespace
+
+extern "C" int fsync(int fd) {
+    struct stat info {};
+    if (!watchedIni.empty() && ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        const profile::ValueIndex values(ReadBytes(watchedIni));
+        folderFlushes << QString::fromStdString(values.Find("COIN", "TOTAL"));
+    }
+    return static_cast<int>(::syscall(SYS_fsync, fd));
+}
 
 class TestIniFile : public QObject {
     Q_OBJECT
@@ -112,20 +129,60 @@ class TestIniFile : public QObject {
     }
 
     // A save cut off by a kill leaves its temporary file; the next start removes it,
-    // but not one of a game still running, nor a file of another name.
+    // even when the process id in its name now belongs to a running process (here
+    // this one), but not one whose writer still holds it, nor a file of another name.
     void startRemovesTemporariesOfKilledSaves() {
-        const QStringList kept{"Poker.ini.tmp" + QString::number(getpid()) + ".7",
-                               "Poker.ini.tmp1x.2", "Poker.ini.tmp", "Poker.ini.tmp-2147483647.0",
-                               "Poker.ini.tmp2147483647.99999999999"};
-        for (const QString& name : kept + QStringList{"Poker.ini.tmp2147483647.0"}) {
+        const QString held = "Poker.ini.tmp2147483646.3";
+        const QStringList kept{held, "Poker.ini.tmp1x.2", "Poker.ini.tmp",
+                               "Poker.ini.tmp-2147483647.0", "Poker.ini.tmp2147483647.99999999999"};
+        const QStringList abandoned{"Poker.ini.tmp2147483647.0",
+                                    "Poker.ini.tmp" + QString::number(getpid()) + ".7"};
+        for (const QString& name : kept + abandoned) {
             WriteBytes(dir_->filePath(name).toStdString(), "half");
         }
+        const int writer = ::open(dir_->filePath(held).toLocal8Bit().constData(), O_RDONLY);
+        QCOMPARE(::flock(writer, LOCK_EX), 0);
         basIniProc::InitIniFile();
+        ::close(writer);
         QStringList left = FileNames(*dir_);
         QStringList expected = kept + QStringList{"Poker.ini", "card", "sound"};
         left.sort();
         expected.sort();
         QCOMPARE(left, expected);
+    }
+
+    // A new file and a replaced one are on the disk under their names once the call
+    // returns: the folder is flushed after the link or the rename, not before.
+    void folderIsFlushedAfterTheNameChanges_data() {
+        Columns<bool, QStringList>("firstStart", "balances");
+        Row("first start", true, QStringList{"50"});
+        Row("save", false, QStringList{"7"});
+    }
+
+    void folderIsFlushedAfterTheNameChanges() {
+        QFETCH(bool, firstStart);
+        if (!firstStart) {
+            Start();
+        }
+        watchedIni = Ini();
+        folderFlushes.clear();
+        basIniProc::lngCoin = 7;
+        firstStart ? basIniProc::InitIniFile() : void(basIniProc::SaveCoinData());
+        watchedIni.clear();
+        QTEST(folderFlushes, "balances");
+    }
+
+    // Poker.ini deleted while the game runs: the save writes the whole file as a
+    // first start would, with the game's values in it, not the coins alone.
+    void saveAfterTheFileWasDeletedWritesItWhole() {
+        Start();
+        fs::remove(Ini());
+        basIniProc::lngCoin = 75;
+        basIniProc::lngTotalGet = 30;
+        QVERIFY(basIniProc::SaveCoinData());
+        std::string expected = kDefaultIni;
+        expected.replace(expected.find("TOTAL=50\r\nTOTAL_GET=0"), 21, "TOTAL=75\r\nTOTAL_GET=30");
+        QCOMPARE(ReadBytes(Ini()), expected);
     }
 
     // One text for the balance, the double-up record, the speed and the colour. The
@@ -135,10 +192,12 @@ class TestIniFile : public QObject {
     void numbersFromTheFile_data() {
         Columns<QString, int, int, int>("text", "coins", "record", "speed");
         Row("letters", "abc", 0, 0, 200);
-        Row("past the limit", "100000000", 99999999, 100000000, 32767);
-        Row("far too large", QString(40, '9'), 99999999, 2147483647, 32767);
-        Row("negative", "-5", -5, -5, -5);
-        Row("below the limit", "-100000000", -99999999, -100000000, -32768);
+        Row("past the limit", "100000000", 99999999, 100000000, 1000);
+        Row("far too large", QString(40, '9'), 99999999, 2147483647, 1000);
+        Row("slowest 16-bit speed", "32767", 32767, 32767, 1000);
+        Row("slowest playable speed", "1000", 1000, 1000, 1000);
+        Row("negative", "-5", -5, -5, 1);
+        Row("below the limit", "-100000000", -99999999, -100000000, 1);
         Row("blank and plus, then letters", " \t+12x3", 12, 12, 12);
     }
 

@@ -3,8 +3,11 @@
 # holds, draw, COLLECT when a win is offered). Every finished game is saved at once:
 # after two games a SIGTERM (a shutdown) ends the program through its own close,
 # after one more a SIGKILL leaves no chance to save at all, and after a last one Esc
-# closes it. Each time the coins add up, TOTAL = 50 - TOTAL_GET + TOTAL_PUT, and
-# Poker.ini holds the balance of the play log's last record. Between the first two
+# closes it. Then a quit with a game open: SIGTERM with five cards dealt, and Esc
+# with a win on offer (the cards fixed by VESK_POKER_SEED: a first deal of three
+# aces, all held); last, a SIGTERM as soon as a start shows its first window. Each
+# time the coins add up, TOTAL = 50 - TOTAL_GET + TOTAL_PUT, and Poker.ini holds
+# the balance and totals of the play log's last record. Between the first two
 # games Z opens the settings dialog, whose speed is set to 100 with the keys alone,
 # and X shows the statistics screen until a key; the game plays on, and every later
 # exit keeps the saved speed.
@@ -73,4 +76,43 @@ play_one_game "$window"
 xgame_keys "$window" Escape
 xgame_wait_exit || { echo "Esc did not end the program cleanly" >&2; exit 1; }
 check_saved 4
+
+# $1 and $2: the wager and the payout of the last record.
+last_game_was() {
+    [ "$(tail -n1 "$XGAME_DIR/vesk_poker.log" | cut -d, -f3,4)" = "$1,$2" ] ||
+        { echo "the game quit was logged as $(tail -n1 "$XGAME_DIR/vesk_poker.log")" >&2; exit 1; }
+}
+
+xgame_start
+window=$(xgame_wait_window "VESK POKER")
+xgame_until xgame_button_on "$window" 2
+xgame_keys "$window" s
+xgame_until xgame_button_on "$window" 5
+kill -TERM "$XGAME_PID"
+xgame_wait_exit || { echo "SIGTERM with cards dealt did not end the program cleanly" >&2; exit 1; }
+last_game_was 10 0
+check_saved 5
+
+XGAME_RUN=(env VESK_POKER_SEED=12)
+xgame_start
+XGAME_RUN=()
+window=$(xgame_wait_window "VESK POKER")
+xgame_until xgame_button_on "$window" 2
+xgame_keys "$window" s
+xgame_until xgame_button_on "$window" 5
+xgame_keys "$window" g h j k l Return
+xgame_until xgame_button_on "$window" 0
+xgame_keys "$window" Escape
+xgame_wait_exit || { echo "Esc with a win on offer did not end the program cleanly" >&2; exit 1; }
+last_game_was 10 20
+check_saved 6
+
+# The wait window, shown while the pictures load, is the first window of a start.
+xgame_start
+until xdotool search --onlyvisible --pid "$XGAME_PID" >/dev/null 2>&1; do
+    kill -0 "$XGAME_PID" 2>/dev/null || break
+done
+kill -TERM "$XGAME_PID"
+xgame_wait_exit || { echo "SIGTERM early in a start did not end the program cleanly" >&2; exit 1; }
+check_saved 6
 echo "1 passed, 0 failed"

@@ -22,7 +22,7 @@ xgame_start_display() {
     fdfile=$(mktemp)
     Xvfb -displayfd 3 -screen 0 "${XGAME_SCREEN:-1280x1024x24}" -nolisten tcp 3>"$fdfile" 2>/dev/null &
     XGAME_XVFB_PID=$!
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         [ -s "$fdfile" ] && break
         sleep 0.1
     done
@@ -153,7 +153,7 @@ ini_value() {
 
 # Poker.ini and the play log agree after $1 finished games of 10 coins each:
 # TOTAL = 50 - TOTAL_GET + TOTAL_PUT, one record per game, and the last record's
-# balance is the saved one.
+# balance and totals are the saved ones.
 xgame_check_coins() {
     local games=$1 log="$XGAME_DIR/vesk_poker.log"
     local total got put records balance
@@ -167,6 +167,7 @@ xgame_check_coins() {
     records=$(grep -cE "^-?[0-9]+(,-?[0-9]+){5}"$'\r'"\$" "$log" || true)
     [ "$records" -eq "$(wc -l <"$log")" ] || { echo "malformed play log" >&2; exit 1; }
     [ "$records" -eq "$games" ] || { echo "$records records for $games games" >&2; exit 1; }
-    balance=$(tail -n1 "$log" | cut -d, -f2)
-    [ "$balance" -eq "$total" ] || { echo "last record's balance $balance, saved $total" >&2; exit 1; }
+    balance=$(tail -n1 "$log" | cut -d, -f2,5,6 | tr -d '\r')
+    [ "$balance" = "$total,$got,$put" ] ||
+        { echo "last record's balance and totals $balance, saved $total,$got,$put" >&2; exit 1; }
 }

@@ -29,6 +29,21 @@ class TestGameCoins : public GameFixture {
     Q_OBJECT
 
   private slots:
+    // A shutdown's SIGTERM while the start still reads the pictures, before the game
+    // window exists: kept, it closes the window once built, and the game is saved.
+    // First of all: any later test has the signals caught already.
+    void signalBeforeTheWindowClosesItOnceBuilt() {
+        form.reset();
+        platform::CatchQuitSignals();
+        ::raise(SIGTERM);
+        basIniProc::InitIniFile();
+        basIniProc::WriteIni("COIN", "TOTAL", "");
+        Restart();
+        platform::CloseOnQuitSignals(*form);
+        QTRY_VERIFY(!form->isVisible());
+        QCOMPARE(basIniProc::GetIni("COIN", "TOTAL"), std::string("0"));
+    }
+
     void balanceAndTotalsStopAtTheLimit_data() {
         Columns<int, int, int, int, QString>("coin", "totalGet", "totalPut", "win", "after");
         const int top = std::numeric_limits<std::int32_t>::max();

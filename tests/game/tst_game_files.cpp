@@ -2,9 +2,11 @@
 #include "config/DefaultIni.h"
 #include "config/ProfileText.h"
 #include "log/CoinGraph.h"
+#include "platform/QuitSignals.h"
 #include "support/Files.h"
 
 #include <QtTest>
+#include <csignal>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -95,12 +97,69 @@ class TestGameFiles : public GameFixture {
             QCOMPARE(form->lblMsg->text(), "ＧＡＭＥ　ＯＶＥＲ");
             return;
         }
-        // The player is told once, not after every game.
+        // The player is told after every game that was not saved, and at exit on
+        // standard error, the program then ending with status 1.
         QCOMPARE(form->lblMsg->text(), "ＣＯＩＮＳ　ＮＯＴ　ＳＡＶＥＤ");
         DealWithMaxBet(kMissAgain);
         Deal(kNothing);
         Press(Qt::Key_Return);
-        QCOMPARE(form->lblMsg->text(), "ＧＡＭＥ　ＯＶＥＲ");
+        QCOMPARE(form->lblMsg->text(), "ＣＯＩＮＳ　ＮＯＴ　ＳＡＶＥＤ");
+        const std::string told = testsupport::StandardErrorOf([this] { form->close(); });
+        QCOMPARE(told, "vesk_poker: the coins could not be saved to " + Path("Poker.ini") + "\n");
+        QVERIFY(form->blnSaveFailed);
+    }
+
+    // A quit (Esc, the close box, a shutdown's SIGTERM) with a game open loses none of
+    // it: a win is paid at once, without the count, a hand dealt is logged as a game
+    // that paid nothing, coins bet on no deal go back; the log and Poker.ini agree.
+    // A signal in a slow deal has the rest of it dealt without its pauses.
+    void quitWithAGameOpenLosesNothing_data() {
+        Columns<QString, std::string, QString, int>("moment", "log", "saved", "pauses");
+        Row("win on offer", "win on offer", std::string("2,50,10,10,10,10\r\n"), "50 10 10", 0);
+        Row("double-up card waits, half set aside", "half double",
+            std::string("2,70,10,30,10,30\r\n"), "70 10 30", 0);
+        Row("five cards dealt", "dealt", std::string("2,40,10,0,10,0\r\n"), "40 10 0", 0);
+        Row("coins bet, none dealt", "bet", std::string(), "50 0 0", 0);
+        Row("SIGTERM in a deal at the slowest speed", "signal", std::string("2,40,10,0,10,0\r\n"),
+            "40 10 0", 5);
+    }
+
+    void quitWithAGameOpenLosesNothing() {
+        QFETCH(QString, moment);
+        if (moment == "win on offer") {
+            ReachOffer(kTwoPair);
+        } else if (moment == "half double") {
+            ReachOffer(kStraight);
+            Deal({C(2, 5)});
+            Press(Qt::Key_A);
+            QCOMPARE(State(), "state 3, win 15, coins 40");
+        } else if (moment == "dealt") {
+            DealWithMaxBet(kNothing);
+        } else if (moment == "bet") {
+            Press({Qt::Key_D, Qt::Key_D, Qt::Key_D});
+        }
+        ClearRecords();
+        if (moment == "signal") {
+            basIniProc::intGameSpeed = basIniProc::kSlowestSpeed;
+            platform::CloseOnQuitSignals(*form);
+            bool raised = false;
+            onPause = [&raised](int) {
+                if (!std::exchange(raised, true)) {
+                    ::raise(SIGTERM);
+                }
+            };
+            DealWithMaxBet(kNothing);
+        } else {
+            Press(Qt::Key_Escape);
+        }
+        QTRY_VERIFY(!form->isVisible());
+        QTEST(static_cast<int>(timeline.filter("Pause ").size()), "pauses");
+        QTEST(ReadBytes(Path("vesk_poker.log")), "log");
+        const profile::ValueIndex saved(ReadBytes(Path("Poker.ini")));
+        QTEST(QString::fromStdString(saved.Find("COIN", "TOTAL") + " " +
+                                     saved.Find("COIN", "TOTAL_GET") + " " +
+                                     saved.Find("COIN", "TOTAL_PUT")),
+              "saved");
     }
 
     // M silences the game at any moment, a count included, and the next start stays

@@ -1,6 +1,7 @@
 #include "config/basIniProc.h"
 #include "log/CoinGraph.h"
 #include "log/basLog.h"
+#include "platform/ProgramFolder.h"
 #include "support/Columns.h"
 #include "support/Files.h"
 
@@ -96,6 +97,52 @@ class TestLog : public QObject {
         basLog::AppendLog(kNewGame);
         QCOMPARE(ReadBytes(victim), std::string("precious"));
         QCOMPARE(QByteArray::fromStdString(ReadBytes(basLog::LogFilePath())), kNewLine);
+    }
+
+    // A start after a kill between the log's replacement and Poker.ini's: the log's
+    // last record, one game on from the saved counters, gives them back; any other
+    // difference leaves Poker.ini as it is. A killed save's temporary file goes.
+    void startBringsPokerIniLevelWithTheLog_data() {
+        Columns<QByteArray, QString, QString>("log", "saved", "after");
+        const QByteArray first = "2,40,10,0,10,0\r\n";
+        Row("one game ahead, a win", first + "3,50,10,20,20,20\r\n", "40 10 0", "50 20 20");
+        Row("one game ahead, a loss below zero", first + "3,-5,10,0,20,0\r\n", "5 10 0", "-5 20 0");
+        Row("one game ahead, bets restarting at 0", QByteArray("3,30,10,0,0,0\r\n"),
+            "40 99999995 0", "30 0 0");
+        Row("level", first + "3,50,10,20,20,20\r\n", "50 20 20", "50 20 20");
+        Row("two games ahead", first + "3,50,10,20,20,20\r\n4,40,10,0,30,20\r\n", "40 10 0",
+            "40 10 0");
+        Row("Poker.ini deleted to start afresh", QByteArray("7,300,10,0,500,100\r\n"), "50 0 0",
+            "50 0 0");
+        Row("a log that missed the last game", first, "50 20 20", "50 20 20");
+        Row("no log", QByteArray(), "40 10 0", "40 10 0");
+    }
+
+    void startBringsPokerIniLevelWithTheLog() {
+        QFETCH(QByteArray, log);
+        QFETCH(QString, saved);
+        const QStringList counters = saved.split(' ');
+        WriteBytes(folder.filePath("Poker.ini").toStdString(),
+                   ("[COIN]\r\nTOTAL=" + counters[0] + "\r\nTOTAL_GET=" + counters[1] +
+                    "\r\nTOTAL_PUT=" + counters[2] + "\r\n")
+                       .toStdString());
+        if (!log.isNull()) {
+            WriteBytes(basLog::LogFilePath(), log.toStdString());
+        }
+        WriteBytes(basLog::LogFilePath() + ".tmp2147483647.0", "half");
+        platform::SetProgramFolder(folder.path().toStdString());
+        basIniProc::InitIniFile();
+        basIniProc::LoadCoinData();
+        basLog::RecoverLog();
+        platform::SetProgramFolder("");
+        basIniProc::LoadCoinData();
+        QTEST(QString("%1 %2 %3")
+                  .arg(basIniProc::lngCoin)
+                  .arg(basIniProc::lngTotalGet)
+                  .arg(basIniProc::lngTotalPut),
+              "after");
+        QCOMPARE(QByteArray::fromStdString(ReadBytes(basLog::LogFilePath())), log);
+        QCOMPARE(testsupport::FileNames(folder).filter(".tmp"), QStringList());
     }
 
     // The balance of the largest magnitude, or the floor of 100, spans half the

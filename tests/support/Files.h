@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -42,6 +44,23 @@ inline void MakeHostile(const std::string& path, const QString& kind) {
         WriteBytes(path, "");
         std::filesystem::resize_file(path, 65 * 1024 * 1024);
     }
+}
+
+// What fn writes to standard error.
+inline std::string StandardErrorOf(const std::function<void()>& fn) {
+    std::fflush(stderr);
+    char name[] = "/tmp/vesk-stderr-XXXXXX";
+    const int file = mkstemp(name);
+    const int saved = dup(2);
+    dup2(file, 2);
+    fn();
+    std::fflush(stderr);
+    dup2(saved, 2);
+    close(saved);
+    close(file);
+    const std::string text = ReadBytes(name);
+    unlink(name);
+    return text;
 }
 
 // Runs fn with any file written capped at `bytes`, the way a full disk stops a write.
