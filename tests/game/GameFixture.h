@@ -133,7 +133,11 @@ class GameFixture : public QObject {
     // The cards the next draws will deal, in order.
     static void Deal(const Cards& cards) { testsupport::ScriptCards({cards.begin(), cards.end()}); }
 
-    void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
+    // Only what the player can see can be clicked.
+    void Click(QWidget* control) {
+        QVERIFY(control->isVisible());
+        QTest::mouseClick(control, Qt::LeftButton);
+    }
     void Press(Qt::Key key, QWidget* target = nullptr) {
         QTest::keyClick(target != nullptr ? target : form.get(), key);
     }

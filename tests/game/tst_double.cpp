@@ -167,6 +167,8 @@ class TestDouble : public GameFixture {
         }
         QCOMPARE(State(), QString("state 0, win 0, coins %1").arg(40 + paid));
         QCOMPARE(basIniProc::lngMaxDoubleWin, paid);
+        QCOMPARE(Texts({form->lblDoubleCollect, form->lblTryYourLuck}),
+                 (QStringList{QString::number(paid), QString::number(2 * paid)}));
         QCOMPARE(Table(), Faces(Cards{dealer} + cards));
         QCOMPARE(seen.contains(tablecolor::kWhite.name()), hand >= 0);
         QCOMPARE(seen.contains("row " + tablecolor::kRed.name()), hand >= 0);

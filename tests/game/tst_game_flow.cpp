@@ -78,41 +78,6 @@ class TestGameFlow : public GameFixture {
         QCOMPARE(Buttons(), kBetButtons);
     }
 
-    void payingDrawOffersTheWinAndCollectPaysIt() {
-        DealWithMaxBet(kTwoPair);
-        QCOMPARE(Texts({form->lblResult, form->lblMsg}),
-                 (QStringList{"TWO PAIR", "ＳＥＬＥＣＴ　ＣＡＲＤ"}));
-        QCOMPARE(BackColor(form->lbl1Win[8]), tablecolor::kRed);
-        QCOMPARE(Heard("WIN0"), 1);
-        HoldAll();
-        ClearRecords();
-        QStringList typed; // the result whenever the window answers input
-        onEvents = [&] { typed << form->lblResult->text(); };
-        Press(Qt::Key_Return);
-
-        // No card is dealt; the name is typed again, the window answering keys meanwhile.
-        QCOMPARE(timeline.count("Pause 200"), 0);
-        QCOMPARE(timeline.count("Pause 10"), QString("TWO PAIR").size());
-        QVERIFY(typed.contains("TWO P"));
-        QCOMPARE(State(), "state 2, win 10, coins 40");
-        QCOMPARE(basIniProc::lngPlayData[8], 1);
-        QCOMPARE(Texts({form->lblMsg, form->lblWinCoinTitle, form->lblDoubleCollect,
-                        form->lblTryYourLuck}),
-                 (QStringList{"ＤＯＵＢＬＥ／ＣＯＬＬＥＣＴ", "TWO PAIR", "10", "20"}));
-        QVERIFY(!form->lblWinCoinTitle->isHidden() && !form->lblDblStyleName[2]->isHidden());
-        QVERIFY(form->lblHold[0]->isHidden());
-        QCOMPARE(Buttons(), QString("COLLECT, HALF DOUBLE, DUAL/DOUBLE"));
-        QCOMPARE(form->focusWidget(), static_cast<QWidget*>(form->cmdDual));
-
-        Click(form->cmdCollect);
-        QCOMPARE(State(), "state 0, win 0, coins 50");
-        QCOMPARE(basIniProc::lngTotalPut, 10);
-        QCOMPARE(Texts({form->lblPaid, form->lblCredits, form->lblMsg, form->lbl1Win[8]}),
-                 (QStringList{"10", "50", kGameOver, "1"}));
-        QCOMPARE(BackColor(form->lbl1Win[8]), tablecolor::kDarkBlue);
-        QCOMPARE(Buttons(), kBetButtons);
-    }
-
     // Every row of the pay table paid at wagers 1 and 10, the joker at each place on
     // the table: the rate, the name and the loud-win threshold are each written here.
     void everyHandIsPaidAtItsRate_data() {
@@ -137,6 +102,8 @@ class TestGameFlow : public GameFixture {
         Row("two pair of kings and threes", "KC KD 3H 3S 9C", 10, 8, "TWO PAIR", 1);
     }
 
+    // The hand dealt is named and lit but not paid; the draw with all held deals
+    // nothing, types the name again while the window answers input, and offers the win.
     void everyHandIsPaidAtItsRate() {
         QFETCH(QString, hand);
         QFETCH(int, wager);
@@ -147,18 +114,43 @@ class TestGameFlow : public GameFixture {
         const QString payout = QString::number(rate * wager);
         QCOMPARE(Texts({form->lblWinName[row], form->lbl1Win[row]}),
                  (QStringList{name, QString::number(rate)}));
-        ReachOffer(Hand(hand), wager);
+        Deal(Hand(hand));
+        Press(wager == 10 ? QList{Qt::Key_S} : QList{Qt::Key_D, Qt::Key_Return});
+        QCOMPARE(Texts({form->lblResult, form->lblMsg}),
+                 (QStringList{name, "ＳＥＬＥＣＴ　ＣＡＲＤ"}));
         QCOMPARE(Heard("WIN0"), 1);
+        QCOMPARE(BackColor(form->lbl1Win[row]), tablecolor::kRed);
+        HoldAll();
+        ClearRecords();
+        QStringList typed;
+        onEvents = [&] { typed << form->lblResult->text(); };
+        Press(Qt::Key_Return);
+        QCOMPARE(timeline.filter("Pause ").join(' '),
+                 QStringList(name.size(), "Pause 10").join(' ') + " Pause 100");
+        QVERIFY(typed.contains(name.left(5)));
         QCOMPARE(Heard(rate * wager >= 60 ? "WIN2" : "WIN1"), 1);
+        QCOMPARE(State(), QString("state 2, win %1, coins %2").arg(payout).arg(50 - wager));
         QCOMPARE(basIniProc::lngPlayData[row], 1);
         QCOMPARE(BackColor(form->lbl1Win[row]), tablecolor::kRed);
-        QCOMPARE(Texts({form->lblResult, form->lblWinName[row], form->lbl1Win[row],
-                        form->lblWinCoinTitle, form->lblWinCoin, form->lblDoubleCollect}),
-                 (QStringList{name, name, payout, name, payout, payout}));
-        Press(Qt::Key_Space);
-        QCOMPARE(Texts({form->lblCredits, form->lblWin, form->lblPaid, form->lbl1Win[row]}),
+        QCOMPARE(Texts({form->lblResult, form->lblMsg, form->lbl1Win[row], form->lblWinCoinTitle,
+                        form->lblWinCoin, form->lblDoubleCollect, form->lblTryYourLuck}),
+                 (QStringList{name, "ＤＯＵＢＬＥ／ＣＯＬＬＥＣＴ", payout, name, payout, payout,
+                              QString::number(2 * rate * wager)}));
+        QVERIFY(form->lblDblStyleName[2]->isVisible() && form->lblHold[0]->isHidden());
+        QCOMPARE(Buttons(), QString("COLLECT, HALF DOUBLE, DUAL/DOUBLE"));
+        QCOMPARE(form->focusWidget(), static_cast<QWidget*>(form->cmdDual));
+
+        Click(form->cmdCollect);
+        QCOMPARE(basIniProc::lngTotalPut, rate * wager);
+        QCOMPARE(Texts({form->lblCredits, form->lblWin, form->lblPaid, form->lbl1Win[row],
+                        form->lblMsg}),
                  (QStringList{QString::number(50 - wager + rate * wager), payout, payout,
-                              QString::number(rate)}));
+                              QString::number(rate), kGameOver}));
+        QCOMPARE(BackColor(form->lbl1Win[row]), tablecolor::kDarkBlue);
+        QCOMPARE(Buttons(), kBetButtons);
+        Press(Qt::Key_D); // the next bet clears the last payout
+        QCOMPARE(Texts({form->lblWager, form->lblWin, form->lblPaid}),
+                 (QStringList{"1", "0", "0"}));
     }
 
     // A second on, a second off, at ticks of 100 ms.

@@ -35,10 +35,10 @@ class TestGameLayout : public GameFixture {
     }
 
     // The places as the pins would read them, "*" and "+" kept where they hold.
-    QStringList Places(const QStringList& pins) const {
+    QStringList Places(const QStringList& pins, QList<const QWidget*> laid = {}) const {
         QStringList places;
         double titleRight = 0;
-        const QList<const QWidget*> laid = Laid();
+        laid = laid.isEmpty() ? Laid() : laid;
         for (int i = 0; i < laid.size(); ++i) {
             const TwipsRect& r = form->twips.Of(laid[i]);
             const std::array<double, 4> actual{r.left, r.top, r.width, r.height};
@@ -116,6 +116,11 @@ class TestGameLayout : public GameFixture {
         }
         form->LayOutTable(SW, SH);
         QCOMPARE(Places(pins), pins);
+        for (std::size_t i = 0; i < 9; ++i) { // the pay table stays in place
+            const QString top = QString::number(450 + 270 * i);
+            QCOMPARE(Places({}, {form->lblWinName[i], form->lbl1Win[i]}),
+                     (QStringList{"45 " + top + " 3000 240", "3060 " + top + " 1005 240"}));
+        }
     }
 
     // A real resize lays the table out for the new size, and every control takes the

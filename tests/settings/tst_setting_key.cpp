@@ -38,7 +38,7 @@ class TestSettingKey : public GameFixture {
             Pick(dialog->filSound, "mine.wav");
             dialog->cmdSoundSet_Click();
             dialog->cmdSelectSet_Click(1);
-            Pick(dialog->lstCardKey, "C_05");
+            Pick(dialog->lstCardKey, "C_10");
             Pick(dialog->filCard, "mine.bmp");
             dialog->cmdCardSet_Click();
             dialog->cmdSelectSet_Click(2);
@@ -76,7 +76,7 @@ class TestSettingKey : public GameFixture {
         Restart();
         QCOMPARE(basIniProc::intGameSpeed, 100);
         QCOMPARE(BackColor(form.get()), QColor(10, 20, 30));
-        QCOMPARE(basIniProc::picClub[4].pixelColor(1, 1), QColor(Qt::blue));
+        QCOMPARE(basIniProc::picClub[9].pixelColor(1, 1), QColor(Qt::blue));
         basEffect::SoundPlay("CARD");
         QVERIFY(basEffect::SoundIsPlaying("CARD"));
     }
