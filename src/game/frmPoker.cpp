@@ -81,6 +81,12 @@ QLabel* frmPoker::AddLabel(const LabelLook& look, TwipsRect place) {
     return label;
 }
 
+QLabel* frmPoker::AddCountLabel(const QString& counts, const LabelLook& look, TwipsRect place) {
+    auto* label = new CountLabel(counts, look.text, this);
+    DressLabel(label, look, place);
+    return label;
+}
+
 ClickLabel* frmPoker::AddClickLabel(const LabelLook& look, TwipsRect place) {
     auto* label = new ClickLabel(look.text, this);
     DressLabel(label, look, place);
@@ -119,9 +125,11 @@ void frmPoker::CreateDoublePanel() {
     lblWinCoinTitle = AddLabel(Look("WIN NAME", kWhite), {4275, 945, 2175, 240});
     lblWinCoin = AddLabel(Look("0", kWhite, Qt::AlignRight), {6795, 945, 1995, 240});
     lblDoubleCollectTitle = AddLabel(Look("COLLECTABLE COIN", kCyan), {4275, 1215, 2175, 240});
-    lblDoubleCollect = AddLabel(Look("0", kWhite, Qt::AlignRight), {6795, 1215, 1995, 240});
+    lblDoubleCollect = AddCountLabel("COLLECTABLE COIN", Look("0", kWhite, Qt::AlignRight),
+                                     {6795, 1215, 1995, 240});
     lblTryYourLuckTitle = AddLabel(Look("TRY YOUR LUCK !!", kYellow), {4275, 1485, 2175, 240});
-    lblTryYourLuck = AddLabel(Look("0", kYellow, Qt::AlignRight), {6795, 1485, 1995, 240});
+    lblTryYourLuck = AddCountLabel("TRY YOUR LUCK !!", Look("0", kYellow, Qt::AlignRight),
+                                   {6795, 1485, 1995, 240});
     lblLuckNo = AddLabel(Look("1", kWhite, Qt::AlignHCenter), {6435, 1485, 690, 240});
     for (std::size_t i = 0; i < lblCoinTitle.size(); ++i) {
         const double top = 945 + kRowPitch * static_cast<double>(i);
@@ -155,18 +163,19 @@ void frmPoker::CreateTable() {
 
 void frmPoker::CreateCoinDisplays() {
     lblWagerTitle = AddLabel(Look("WAGER", kCyan), {135, 6255, 690, 240});
-    lblWager = AddLabel(Look("0", kWhite, Qt::AlignRight), {900, 6255, 1230, 240});
+    lblWager = AddCountLabel("WAGER", Look("0", kWhite, Qt::AlignRight), {900, 6255, 1230, 240});
     lblWinTitle = AddLabel(Look("WIN", kYellow), {135, 6480, 420, 240});
-    lblWin = AddLabel(Look("0", kWhite, Qt::AlignRight), {630, 6480, 1500, 240});
+    lblWin = AddCountLabel("WIN", Look("0", kWhite, Qt::AlignRight), {630, 6480, 1500, 240});
     lblPaidTitle = AddLabel(Look("PAID", kYellow), {135, 6705, 555, 240});
-    lblPaid = AddLabel(Look("0", kWhite, Qt::AlignRight), {765, 6705, 1365, 240});
+    lblPaid = AddCountLabel("PAID", Look("0", kWhite, Qt::AlignRight), {765, 6705, 1365, 240});
     for (QLabel* title : {lblWagerTitle, lblWinTitle, lblPaidTitle}) {
         FitToText(title);
     }
     lblMsg = AddLabel({"ＧＡＭＥ　ＯＶＥＲ", kRed, std::nullopt, Qt::AlignHCenter, kMessagePoints},
                       {1635, 6480, 5730, 345});
     lblCreditTitle = AddLabel(Look("CREDITS", kCyan, Qt::AlignRight), {7455, 6255, 1995, 240});
-    lblCredits = AddLabel(Look("0", kWhite, Qt::AlignRight), {7455, 6525, 1995, 240});
+    lblCredits =
+        AddCountLabel("CREDITS", Look("0", kWhite, Qt::AlignRight), {7455, 6525, 1995, 240});
 }
 
 void frmPoker::CreateButtons() {

@@ -197,6 +197,7 @@ class frmPoker : public QWidget {
     void CreateButtons();
     void DressLabel(QLabel* label, const LabelLook& look, TwipsRect place);
     QLabel* AddLabel(const LabelLook& look, TwipsRect place);
+    QLabel* AddCountLabel(const QString& counts, const LabelLook& look, TwipsRect place);
     ClickLabel* AddClickLabel(const LabelLook& look, TwipsRect place);
     QPushButton* AddButton(const QString& caption, TwipsRect place, void (frmPoker::*handler)());
     void FitToText(QLabel* label);
