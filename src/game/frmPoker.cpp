@@ -51,6 +51,7 @@ frmPoker::frmPoker(QWidget* parent) : QWidget(parent) {
     CreateTable();
     CreateCoinDisplays();
     CreateButtons();
+    setMinimumSize(SmallestTableSize());
     resize(platform::TwipsToPixels(kInnerWidth), platform::TwipsToPixels(kInnerHeight));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(0, 0), size());

@@ -104,6 +104,8 @@ class frmPoker : public QWidget {
     void Form_Resize();
     // The layout for an inner size in twips; Form_Resize feeds it the window's.
     void LayOutTable(double SW, double SH);
+    // The window is never made smaller: everything stays inside it and readable.
+    QSize SmallestTableSize() const;
 
     // ---- Main button, cards and messages -----------------------------------------
     void cmdDual_Click();
