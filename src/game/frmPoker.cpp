@@ -203,6 +203,11 @@ bool frmPoker::eventFilter(QObject* watched, QEvent* event) {
     if (code == 0) {
         return QWidget::eventFilter(watched, event);
     }
+    // A key held since it opened a window over the table, or closed one, must not
+    // open it again and again.
+    if (key->isAutoRepeat() && (code == 'X' || code == 'Z')) {
+        return true;
+    }
     Form_KeyDown(code, 0);
     return code == 0;
 }
