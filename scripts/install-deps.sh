@@ -11,6 +11,7 @@ PACKAGES=(
   xvfb xauth xdotool imagemagick
   clang-format
   clang libclang-rt-dev
+  dpkg-dev desktop-file-utils appstream lintian
 )
 
 missing=()

@@ -17,7 +17,7 @@ xgame_start_display
 openbox >/dev/null 2>&1 &
 wm=$!
 trap 'kill $wm 2>/dev/null || true; xgame_cleanup' EXIT
-xgame_make_folder build/src/vesk_poker
+xgame_make_folder build/src/vesk-poker
 xgame_start
 window=$(xgame_wait_window "VESK POKER")
 sleep 1

@@ -1,18 +1,21 @@
+#include "game/Launch.h"
 #include "game/StartUp.h"
 #include "game/frmPoker.h"
-#include "platform/ProgramFolder.h"
 #include "platform/QtPlatform.h"
 #include "platform/QuitSignals.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[]) {
+    if (AnswerVersionRequest(argc, argv)) {
+        return 0;
+    }
     QApplication app(argc, argv);
+    if (!StartAsTheOnlyGame()) {
+        return 0;
+    }
     BeginStartUp();
     platform::InstallQtSeams();
-    QApplication::setWindowIcon(
-        QIcon(QString::fromStdString(platform::ProgramFolder() + "vesk_poker.png")));
     frmPoker window;
     platform::CloseOnQuitSignals(window);
     window.show();

@@ -4,6 +4,7 @@
 #include "config/IniNumber.h"
 #include "config/Profile.h"
 #include "config/SafeFile.h"
+#include "config/ShippedAssets.h"
 #include "platform/ProgramFolder.h"
 
 #include <algorithm>
@@ -91,6 +92,7 @@ void InitIniFile() {
     strAppPath = platform::ProgramFolder();
     CreateFolderIfNothingNamed("sound");
     CreateFolderIfNothingNamed("card");
+    LinkShippedAssets(strAppPath, platform::ShippedDataFolder());
     profile::RemoveStaleTemporaries(IniPath());
     profile::CreateWholeFile(IniPath(), DefaultIniText());
     iniValues.reset();
@@ -137,6 +139,14 @@ bool LoadSoundMuted() {
 
 void SaveSoundMuted(bool muted) {
     WriteIni("SETTING", "MUTE", muted ? "1" : "0");
+}
+
+bool LoadCoach() {
+    return GetIni("SETTING", "COACH") == "1";
+}
+
+bool SaveCoach(bool on) {
+    return Write({{"SETTING", "COACH", on ? "1" : "0"}});
 }
 
 void SplitColor(std::int32_t color, std::int16_t& red, std::int16_t& green, std::int16_t& blue) {

@@ -36,6 +36,11 @@ void LoadBackColor();
 // not. A file without it, as every file from before M, plays with sound.
 bool LoadSoundMuted();
 void SaveSoundMuted(bool muted);
+// The coach is off unless the player turned it on: a missing key reads as off, and
+// the key is written only when the player turns it on or off, so the file the game
+// creates stays as it has always been.
+bool LoadCoach();
+bool SaveCoach(bool on);
 void SplitColor(std::int32_t color, std::int16_t& red, std::int16_t& green, std::int16_t& blue);
 
 } // namespace basIniProc

@@ -232,6 +232,9 @@ frmPoker::BusyScope::BusyScope(frmPoker& form, bool& flag)
 // Queued, so the handler that ends the operation finishes before what waited runs.
 frmPoker::BusyScope::~BusyScope() {
     flag_ = saved_;
+    if (!form_.Busy()) {
+        form_.CoachFollow();
+    }
     if (!form_.Busy() && (form_.blnCloseWanted || !form_.pendingActions.empty())) {
         QMetaObject::invokeMethod(&form_, &frmPoker::RunPending, Qt::QueuedConnection);
     }
@@ -270,6 +273,9 @@ void frmPoker::RunPending() {
 void frmPoker::paintEvent(QPaintEvent* /*event*/) {
     if (!blnSoundsAsked) {
         blnSoundsAsked = true;
+        if (blnCoach) {
+            QTimer::singleShot(0, this, &frmPoker::OpenCoach);
+        }
         QTimer::singleShot(0, this, [this] {
             if (isVisible()) {
                 basEffect::SoundOpenAll();
@@ -281,4 +287,5 @@ void frmPoker::paintEvent(QPaintEvent* /*event*/) {
 void frmPoker::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Form_Resize();
+    PlaceCoachLine();
 }

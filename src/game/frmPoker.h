@@ -1,5 +1,7 @@
 #pragma once
 
+#include "advisor/HoldValues.h"
+#include "coach/CoachTally.h"
 #include "widgets/GameControls.h"
 #include "widgets/TwipsGeometry.h"
 
@@ -10,6 +12,8 @@
 #include <vector>
 
 class CoinGraphBox;
+class frmCoach;
+class HoldMark;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -20,7 +24,8 @@ class QTimer;
 // its operations are open: the double-up rounds and the tests drive them directly.
 // Handlers are spread over files by concern: frmPoker.cpp (controls), _Layout,
 // _Flow (main button, cards, messages), _Coins (bets, payout, buttons, keys),
-// _Count (coin displays), _Panel (double-up panel and pay table), _Double (rounds).
+// _Count (coin displays), _Panel (double-up panel and pay table), _Double (rounds),
+// _Coach (the coach's marks, line and side window).
 class frmPoker : public QWidget {
     Q_OBJECT
 
@@ -169,6 +174,20 @@ class frmPoker : public QWidget {
     // offered (buttons, style menu) only then.
     bool DoubleOffered() const;
 
+    // ---- The coach (frmPoker_Coach.cpp) -----------------------------------------
+    // Off unless the player turned it on; while off, none of its controls exist.
+    bool blnCoach = false;
+    frmCoach* coachWindow = nullptr;
+    QLabel* lblCoach = nullptr;
+    std::array<HoldMark*, 5> coachMarks{};
+    CoachTally coachTally;
+    void ToggleCoach(); // key C
+    void SetCoach(bool On);
+    // Brings the marks, the line and the side window up to the game as it stands.
+    void CoachFollow();
+    // The hold the player draws from, against the best one.
+    void CoachNoteDraw();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -236,4 +255,22 @@ class frmPoker : public QWidget {
     void ShowHighLowChoice();
     void EndHighLowRun();
     void PaySpecialBonus(int Code);
+
+    // ---- The coach ---------------------------------------------------------------
+    void OpenCoach();
+    void CreateCoach();
+    void PlaceCoachLine();
+    void CoachOnHolds();
+    void CoachOnOffer();
+    void CoachOnPick();
+    void CoachOnGameOver();
+    void ShowCoachMarks(int Mask);
+    // The values of the deal on the table, worked out once per deal.
+    advisor::Deal coachDeal{};
+    advisor::HoldValues coachValues{};
+    bool blnCoachValued = false;
+    // What the hold drawn from gave up, in multiples of the wager; below 0 while no
+    // draw of this game was valued.
+    double dblCoachGaveUp = -1;
+    QTimer* tmrCoachReady = nullptr;
 };

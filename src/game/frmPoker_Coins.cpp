@@ -179,6 +179,7 @@ void frmPoker::cmdCollect_Click() {
     basLog::DrawCoinGraph(picGraph);
     basPokerProc::intGameStatus = 0;
     SetButtons(0);
+    CoachFollow();
 }
 
 void frmPoker::cmdHalf_Click() {
@@ -257,6 +258,9 @@ void frmPoker::Form_KeyDown(int& KeyCode, int /*Shift*/) {
         break;
     case 'M':
         ToggleSound();
+        break;
+    case 'C':
+        ToggleCoach();
         break;
     default:
         KeyCode = key;

@@ -65,6 +65,7 @@ void frmPoker::Form_Load() {
     basIniProc::LoadGameSpeed();
     basIniProc::LoadBackColor();
     basEffect::SetSoundMuted(basIniProc::LoadSoundMuted());
+    blnCoach = basIniProc::LoadCoach();
     SetTableColor(basIniProc::lngBackColor);
     ResetRound();
     ShowMsg("ＧＡＭＥ　ＯＶＥＲ");
@@ -96,6 +97,7 @@ void frmPoker::SetTableColor(std::int32_t Color) {
 
 void frmPoker::cmdDual_Click() {
     const BusyScope dealing(*this, blnDealing);
+    CoachFollow();
     cmdDual->setEnabled(false);
     StopWinSounds();
     SetButtons(99);
@@ -138,6 +140,7 @@ void frmPoker::DealHand() {
 }
 
 void frmPoker::DrawHand() {
+    CoachNoteDraw();
     DrawCards();
     ShowHoldLabels();
     strWinHand = basPokerProc::JudgeHand();
@@ -252,6 +255,7 @@ void frmPoker::lblHold_Click(int Index) {
         SetForeColor(lblHold[i], kYellow);
         imgTable[i]->SetNote("held");
     }
+    CoachFollow();
 }
 
 void frmPoker::imgTable_Click(int Index) {

@@ -61,13 +61,16 @@ bool AlreadyUsed(std::int16_t suit, std::int16_t rank) {
     return false;
 }
 
-int SortedRank(std::size_t i) {
-    return Number(strSortNo[i]);
-}
+// The evaluator's working copy, sorted by rank.
+struct Sorted {
+    const CardArray& mark;
+    const CardArray& no;
+    int Rank(std::size_t i) const { return Number(no[i]); }
+};
 
-bool IsFlush() {
+bool IsFlush(const Sorted& cards) {
     for (std::size_t i = 1; i < 5; ++i) {
-        if (strSortMark[i] != strSortMark[0] && strSortMark[i] != "9") {
+        if (cards.mark[i] != cards.mark[0] && cards.mark[i] != "9") {
             return false;
         }
     }
@@ -75,12 +78,12 @@ bool IsFlush() {
 }
 
 // Walks the sorted ranks with the joker free to fill one gap of a single rank.
-bool IsStraight(bool joker) {
+bool IsStraight(const Sorted& cards, bool joker) {
     bool gapFree = joker;
     int count = 0;
     for (std::size_t i = 0; i < 4; ++i) {
-        const int rank = SortedRank(i);
-        const int next = SortedRank(i + 1);
+        const int rank = cards.Rank(i);
+        const int next = cards.Rank(i + 1);
         const int d = next - rank;
         if (d == 0) {
             break;
@@ -114,13 +117,13 @@ bool IsStraight(bool joker) {
     return count == 4;
 }
 
-bool IsRoyal(bool joker) {
-    const int highest = SortedRank(4);
-    if (SortedRank(0) == kAce && SortedRank(1) >= kTen &&
+bool IsRoyal(const Sorted& cards, bool joker) {
+    const int highest = cards.Rank(4);
+    if (cards.Rank(0) == kAce && cards.Rank(1) >= kTen &&
         (highest == kKing || highest == kRankJoker)) {
         return true;
     }
-    return joker && SortedRank(0) >= kTen;
+    return joker && cards.Rank(0) >= kTen;
 }
 
 struct Groups {
@@ -130,11 +133,11 @@ struct Groups {
 
 // A group's counter is its size minus one; the joker always stands alone here and
 // is added to the largest group afterwards.
-Groups CountGroups() {
+Groups CountGroups(const Sorted& cards) {
     std::array<int, 5> counters{};
     std::size_t group = 0;
     for (std::size_t i = 1; i < 5; ++i) {
-        if (SortedRank(i) == SortedRank(i - 1)) {
+        if (cards.Rank(i) == cards.Rank(i - 1)) {
             ++counters[group];
         } else {
             ++group;
@@ -148,6 +151,51 @@ Groups CountGroups() {
         }
     }
     return result;
+}
+
+std::int16_t SortInto(const CardArray& mark, const CardArray& no, CardArray& sortMark,
+                      CardArray& sortNo) {
+    sortMark = mark;
+    sortNo = no;
+    for (std::size_t i = 0; i < 5; ++i) {
+        for (std::size_t j = i; j < 5; ++j) {
+            if (Number(sortNo[i]) > Number(sortNo[j])) {
+                std::swap(sortNo[i], sortNo[j]);
+                std::swap(sortMark[i], sortMark[j]);
+            }
+        }
+    }
+    return sortNo[4] == "99" ? -1 : 0;
+}
+
+std::string JudgeSorted(const Sorted& cards, bool joker) {
+    const bool flush = IsFlush(cards);
+    const bool straight = IsStraight(cards, joker);
+    Groups groups = CountGroups(cards);
+    if (joker) {
+        ++groups.top;
+    }
+
+    switch (groups.top) {
+    case 2:
+        return groups.pairs == 2 ? "4" : "7";
+    case 3:
+        return "3";
+    case 4:
+        return "1";
+    default:
+        break;
+    }
+    if (flush) {
+        if (straight) {
+            return IsRoyal(cards, joker) ? "0" : "2";
+        }
+        return "5";
+    }
+    if (straight) {
+        return "6";
+    }
+    return groups.pairs == 2 ? "8" : "";
 }
 
 } // namespace
@@ -181,51 +229,20 @@ void DealCard(std::int16_t& suit, std::int16_t& rank) {
 }
 
 void SortCards(std::int16_t& joker) {
-    strSortMark = strCardMark;
-    strSortNo = strCardNo;
-    for (std::size_t i = 0; i < 5; ++i) {
-        for (std::size_t j = i; j < 5; ++j) {
-            if (Number(strSortNo[i]) > Number(strSortNo[j])) {
-                std::swap(strSortNo[i], strSortNo[j]);
-                std::swap(strSortMark[i], strSortMark[j]);
-            }
-        }
-    }
-    joker = strSortNo[4] == "99" ? -1 : 0;
+    joker = SortInto(strCardMark, strCardNo, strSortMark, strSortNo);
 }
 
 std::string JudgeHand() {
-    std::int16_t jokerFlag = 0;
-    SortCards(jokerFlag);
-    const bool joker = jokerFlag != 0;
+    std::int16_t joker = 0;
+    SortCards(joker);
+    return JudgeSorted({strSortMark, strSortNo}, joker != 0);
+}
 
-    const bool flush = IsFlush();
-    const bool straight = IsStraight(joker);
-    Groups groups = CountGroups();
-    if (joker) {
-        ++groups.top;
-    }
-
-    switch (groups.top) {
-    case 2:
-        return groups.pairs == 2 ? "4" : "7";
-    case 3:
-        return "3";
-    case 4:
-        return "1";
-    default:
-        break;
-    }
-    if (flush) {
-        if (straight) {
-            return IsRoyal(joker) ? "0" : "2";
-        }
-        return "5";
-    }
-    if (straight) {
-        return "6";
-    }
-    return groups.pairs == 2 ? "8" : "";
+std::string JudgeCards(const CardArray& mark, const CardArray& no) {
+    CardArray sortMark;
+    CardArray sortNo;
+    const bool joker = SortInto(mark, no, sortMark, sortNo) != 0;
+    return JudgeSorted({sortMark, sortNo}, joker);
 }
 
 std::string HandName(std::int16_t code) {

@@ -55,6 +55,10 @@ void SortCards(std::int16_t& joker);
 // The hand code of the five table cards, "0" (royal) to "8" (two pair), or "".
 std::string JudgeHand();
 
+// The same judgement of any five cards, touching no module state, so the coach may
+// call it from a worker while a game is on the table.
+std::string JudgeCards(const CardArray& mark, const CardArray& no);
+
 std::string HandName(std::int16_t code);
 
 void SetPayRate();

@@ -137,6 +137,9 @@ class TestIniFile : public QObject {
         Row("letters", "abc", 0, 0, 200);
         Row("past the limit", "100000000", 99999999, 100000000, 32767);
         Row("far too large", QString(40, '9'), 99999999, 2147483647, 32767);
+        Row("negative", "-5", -5, -5, -5);
+        Row("below the limit", "-100000000", -99999999, -100000000, -32768);
+        Row("blank and plus, then letters", " \t+12x3", 12, 12, 12);
     }
 
     void numbersFromTheFile() {

@@ -10,30 +10,6 @@
 # exit keeps the saved speed.
 source "$(dirname "$0")/xgame.sh"
 
-log_records() {
-    local log="$XGAME_DIR/vesk_poker.log"
-    [ -f "$log" ] && grep -c . "$log" || echo 0
-}
-
-# The game's pauses are real here: a deal or a draw turns ten cards at 200 ms. The
-# game has ended when its record is in the log.
-play_one_game() {
-    local window=$1 records
-    records=$(log_records)
-    xgame_keys "$window" s
-    sleep 2.5
-    xgame_keys "$window" g j Return
-    sleep 3
-    xgame_keys "$window" space
-    for _ in $(seq 200); do
-        [ "$(log_records)" -gt "$records" ] && return
-        sleep 0.1
-    done
-    echo "the game never ended" >&2
-    return 1
-}
-
-within_5s() { for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done; return 1; }
 geometry() { xdotool getwindowgeometry "$1" | tail -n +2; }
 other_window() { xdotool search --onlyvisible --pid "$XGAME_PID" | grep -vx "$window" | head -n1; }
 screen_shown() { [ -n "$(other_window)" ]; }
@@ -42,53 +18,32 @@ screen_gone() { [ -z "$(other_window)" ]; }
 # X lays the statistics screen exactly over the game window; any key takes it away.
 view_statistics() {
     xgame_keys "$window" x
-    within_5s screen_shown || { echo "X showed no statistics screen" >&2; return 1; }
+    xgame_until screen_shown || { echo "X showed no statistics screen" >&2; return 1; }
     [ "$(geometry "$(other_window)")" = "$(geometry "$window")" ] ||
         { echo "the statistics screen does not cover the game" >&2; return 1; }
-    sleep 1
-    xdotool key q
-    within_5s screen_gone || { echo "a key did not close the statistics screen" >&2; return 1; }
+    xgame_keys "$(other_window)" q
+    xgame_until screen_gone || { echo "a key did not close the statistics screen" >&2; return 1; }
 }
 
 # Tab to ETC_SET and press it, Tab to the speed box, pick "100", Tab to its
-# "はい" and press it, then Esc closes the dialog.
+# "はい" and press it, then Esc closes the dialog. The game then types its closing
+# line and clears it.
 set_speed_in_dialog() {
     local window=$1
     xgame_keys "$window" z
     local dialog
     dialog=$(xgame_wait_window "SETTING")
     xgame_keys "$dialog" Tab Tab Return Tab Up Tab Return Escape
-    for _ in $(seq 50); do
-        xdotool search --onlyvisible --name "^SETTING\$" >/dev/null 2>&1 || break
-        sleep 0.1
-    done
-    sleep 2
+    xgame_until screen_gone
+    xgame_until speed_saved
+    xgame_until xgame_result_empty "$window"
 }
 
-ini_value() {
-    awk -F= -v section="[$1]" -v key="$2" '
-        { sub(/\r$/, "") }
-        /^\[/ { inside = ($0 == section); next }
-        inside && $1 == key { print substr($0, length(key) + 2); exit }
-    ' "$XGAME_DIR/Poker.ini"
-}
+speed_saved() { [ "$(ini_value SETTING GAME)" = 100 ]; }
 
 # $1: the number of finished games so far.
 check_saved() {
-    local games=$1 log="$XGAME_DIR/vesk_poker.log"
-    local total got put records balance
-    total=$(ini_value COIN TOTAL)
-    got=$(ini_value COIN TOTAL_GET)
-    put=$(ini_value COIN TOTAL_PUT)
-    echo "TOTAL=$total TOTAL_GET=$got TOTAL_PUT=$put"
-    [ -n "$total" ] && [ -n "$got" ] && [ -n "$put" ] || { echo "Poker.ini lacks [COIN]" >&2; exit 1; }
-    [ "$got" -eq $((10 * games)) ] || { echo "$got coins bet in $games games" >&2; exit 1; }
-    [ "$total" -eq $((50 - got + put)) ] || { echo "coins were lost or made" >&2; exit 1; }
-    records=$(grep -cE "^-?[0-9]+(,-?[0-9]+){5}"$'\r'"\$" "$log" || true)
-    [ "$records" -eq "$(wc -l <"$log")" ] || { echo "malformed play log" >&2; exit 1; }
-    [ "$records" -eq "$games" ] || { echo "$records records for $games games" >&2; exit 1; }
-    balance=$(tail -n1 "$log" | cut -d, -f2)
-    [ "$balance" -eq "$total" ] || { echo "last record's balance $balance, saved $total" >&2; exit 1; }
+    xgame_check_coins "$1"
     [ "$(ini_value SETTING GAME)" = 100 ] || { echo "the speed set in the dialog was lost" >&2; exit 1; }
 }
 

@@ -19,6 +19,7 @@
 #include <QTest>
 #include <functional>
 #include <memory>
+#include <utility>
 
 using testsupport::Card;
 using testsupport::kJoker;
@@ -28,6 +29,17 @@ Q_DECLARE_METATYPE(testsupport::Card)
 
 inline constexpr Card C(int suit, int rank) {
     return Card{suit, rank};
+}
+
+// A hand written as rank and suit, left to right: "TS" the ten of spades, "JK" the joker.
+inline Cards Hand(const QString& text) {
+    Cards cards;
+    for (const QString& card : text.split(' ')) {
+        cards << (card == "JK" ? kJoker
+                               : C(QString("CDHS").indexOf(card[1]) + 1,
+                                   QString("A23456789TJQK").indexOf(card[0])));
+    }
+    return cards;
 }
 
 // Hands dealt one after another must not share a card, or the deal redraws.
@@ -55,6 +67,9 @@ class GameFixture : public QObject {
             }
         });
         platform::SetEventsHook([this] {
+            if (form && form->Busy() && !Buttons().isEmpty()) {
+                buttonsOnWhileBusy << Buttons();
+            }
             if (onEvents) {
                 onEvents();
             }
@@ -68,7 +83,9 @@ class GameFixture : public QObject {
         ClearRecords();
     }
 
+    // No button may be pressed while a deal, a round or a payout lets events run.
     void cleanup() {
+        const QStringList pressable = std::exchange(buttonsOnWhileBusy, {});
         onPause = nullptr;
         onEvents = nullptr;
         form.reset();
@@ -78,6 +95,7 @@ class GameFixture : public QObject {
         platform::ClearRandomScript();
         platform::SetProgramFolder("");
         folder.reset();
+        QCOMPARE(pressable, QStringList{});
     }
 
   protected:
@@ -140,12 +158,18 @@ class GameFixture : public QObject {
         QCOMPARE(Status(), 2);
     }
 
-    // A win on offer as a paying draw leaves it, without a game before it.
+    // A win on offer after a real draw at the wager bet so far (1 BET if none), the
+    // win then set as a run of double-ups may have left it.
     void OfferWin(std::int32_t win) {
-        basPokerProc::intGameStatus = 2;
-        form->lngWager = 10;
+        if (form->lngWager == 0) {
+            Press(Qt::Key_D);
+        }
+        Deal(kTwoPair);
+        Press(Qt::Key_Return);
+        HoldAll();
+        Press(Qt::Key_Return);
+        QCOMPARE(Status(), 2);
         form->lngWin = win;
-        form->SetButtons(3);
     }
 
     // The cards on the table: "suit,rank", "back", "joker" or "" (empty).
@@ -191,6 +215,7 @@ class GameFixture : public QObject {
     QStringList timeline;
     std::function<void(int ms)> onPause;
     std::function<void()> onEvents;
+    QStringList buttonsOnWhileBusy;
 
   private:
     // 1 the back, 2 the joker, then clubs, diamonds, hearts and spades from the ace up.

@@ -196,12 +196,17 @@ class TestDouble : public GameFixture {
         QCOMPARE(std::pair(basIniProc::lngMaxDoubleCnt, basIniProc::lngMaxDoubleWin),
                  std::pair(3, 80));
 
-        ReachOffer(kTwoPair); // a new sequence offers the menu again
+        ReachOffer(kStraight); // a new sequence offers the menu again
         QVERIFY(form->lblSelectGame->isVisible());
         WinRound();
         Press(Qt::Key_Space);
         QCOMPARE(std::pair(basIniProc::lngMaxDoubleCnt, basIniProc::lngMaxDoubleWin),
                  std::pair(3, 80));
+        // Wins of 10, doubled to 20, 40 and 80, then 30 doubled to 60: loud from 60 on.
+        QCOMPARE(timeline.filter(QRegularExpression("Stopped WIN[12]"))
+                     .join(' ')
+                     .remove("SoundPlayIfStopped "),
+                 QString("WIN1 WIN1 WIN1 WIN2 WIN1 WIN2"));
     }
 
     // A round starts only while twice the best it can end with fits in 32 bits.

@@ -155,6 +155,68 @@ class TestGameFlow : public GameFixture {
         QCOMPARE(Buttons(), kBetButtons);
     }
 
+    // Every row of the pay table paid at wagers 1 and 10, the joker at each place on
+    // the table: the rate, the name and the loud-win threshold are each written here.
+    void everyHandIsPaidAtItsRate_data() {
+        Columns<QString, int, int, QString, int>("hand", "wager", "code", "name", "rate");
+        Row("royal", "AS KS QS JS TS", 1, 0, "ROYAL STRAIGHT FLUSH", 500);
+        Row("royal, joker third", "TH JH JK KH AH", 10, 0, "ROYAL STRAIGHT FLUSH", 500);
+        Row("five, joker first", "JK 7C 7D 7H 7S", 1, 1, "FIVE OF A KIND", 100);
+        Row("five, joker last", "7C 7D 7H 7S JK", 10, 1, "FIVE OF A KIND", 100);
+        Row("straight flush, joker second", "9H JK JH QH KH", 1, 2, "STRAIGHT FLUSH", 20);
+        Row("straight flush from the ace", "AH 2H 3H 4H 5H", 10, 2, "STRAIGHT FLUSH", 20);
+        Row("four, joker third", "7C 7D JK 7H 2S", 1, 3, "FOUR OF A KIND", 6);
+        Row("four", "7C 7D 7H 7S 2C", 10, 3, "FOUR OF A KIND", 6);
+        Row("full house, joker fourth", "7C 7D 2H JK 2S", 1, 4, "FULL HOUSE", 5);
+        Row("full house, joker first", "JK 9C 9D 4H 4S", 10, 4, "FULL HOUSE", 5);
+        Row("flush, joker last", "2D 5D 9D JD JK", 1, 5, "FLUSH", 4);
+        Row("flush, joker fourth", "2C 5C 9C JK KC", 10, 5, "FLUSH", 4);
+        Row("straight, joker first", "JK 3D 4H 5S 6C", 1, 6, "STRAIGHT", 3);
+        Row("straight, joker fourth", "9C TD JH JK KS", 10, 6, "STRAIGHT", 3);
+        Row("three, joker second", "7C JK 7D 2H 9S", 1, 7, "THREE OF A KIND", 2);
+        Row("three, joker last", "7C 7D 2H 9S JK", 10, 7, "THREE OF A KIND", 2);
+        Row("two pair", "7C 7D 2H 2S 9C", 1, 8, "TWO PAIR", 1);
+        Row("two pair of kings and threes", "KC KD 3H 3S 9C", 10, 8, "TWO PAIR", 1);
+    }
+
+    void everyHandIsPaidAtItsRate() {
+        QFETCH(QString, hand);
+        QFETCH(int, wager);
+        QFETCH(int, code);
+        QFETCH(QString, name);
+        QFETCH(int, rate);
+        const auto row = static_cast<std::size_t>(code);
+        const QString payout = QString::number(rate * wager);
+        QCOMPARE(Texts({form->lblWinName[row], form->lbl1Win[row]}),
+                 (QStringList{name, QString::number(rate)}));
+        ReachOffer(Hand(hand), wager);
+        QCOMPARE(Heard("WIN0"), 1);
+        QCOMPARE(Heard(rate * wager >= 60 ? "WIN2" : "WIN1"), 1);
+        QCOMPARE(basIniProc::lngPlayData[row], 1);
+        QCOMPARE(BackColor(form->lbl1Win[row]), tablecolor::kRed);
+        QCOMPARE(Texts({form->lblResult, form->lblWinName[row], form->lbl1Win[row],
+                        form->lblWinCoinTitle, form->lblWinCoin, form->lblDoubleCollect}),
+                 (QStringList{name, name, payout, name, payout, payout}));
+        Press(Qt::Key_Space);
+        QCOMPARE(Texts({form->lblCredits, form->lblWin, form->lblPaid, form->lbl1Win[row]}),
+                 (QStringList{QString::number(50 - wager + rate * wager), payout, payout,
+                              QString::number(rate)}));
+    }
+
+    // A second on, a second off, at ticks of 100 ms.
+    void messageBlinks() {
+        QTRY_VERIFY(form->lblMsg->isHidden());
+        form->tmrMsg->stop();
+        QCOMPARE(form->tmrMsg->interval(), 100);
+        form->intMsgBlink = 0; // as the flip just left it
+        QString shown;
+        for (int tick = 0; tick < 20; ++tick) {
+            form->tmrMsg_Timer();
+            shown += form->lblMsg->isVisible() ? '+' : '.';
+        }
+        QCOMPARE(shown, QString(9, '.') + QString(10, '+') + '.');
+    }
+
     void countersWrap_data() {
         Columns<int, int, int, int>("handsBefore", "handsAfter", "gameBefore", "gameAfter");
         QTest::newRow("hands at the limit") << 99999999 << 100000000 << 1 << 2;

@@ -5,64 +5,127 @@
 
 #include <QtTest>
 
-// The table's layout in twips, and the pixels derived from it.
+// Every control the layout moves, as "left top width height" in twips: "*" is a
+// width fitted to the text in whatever face the table got, "+" the right edge of
+// the title before it.
 class TestGameLayout : public GameFixture {
     Q_OBJECT
 
-    // "left top width height" in twips, with "*" kept where the pin leaves it free.
-    QString At(const QWidget* control, const QString& pin) const {
-        const TwipsRect& r = form->twips.Of(control);
-        const std::array<double, 4> actual{r.left, r.top, r.width, r.height};
-        QStringList fields = pin.split(' ');
-        for (std::size_t i = 0; i < actual.size(); ++i) {
-            if (fields[static_cast<int>(i)] != "*") {
-                fields[static_cast<int>(i)] = QString::number(actual[i]);
-            }
+    QList<const QWidget*> Laid() const {
+        QList<const QWidget*> laid{
+            form->lblDoubleStyle,   form->lbl1Win[0],      form->lblWinCoinTitle,
+            form->lblWinCoin,       form->lblCoinTitle[0], form->lblDoubleCollectTitle,
+            form->lblDoubleCollect, form->lblCoinTitle[1], form->lblTryYourLuckTitle,
+            form->lblTryYourLuck,   form->lblLuckNo,       form->lblCoinTitle[2],
+            form->picGraph,         form->lblDoubleManual, form->lblResult};
+        for (const auto* card : form->imgTable) {
+            laid << card;
         }
-        return fields.join(' ');
+        for (const auto* hold : form->lblHold) {
+            laid << hold;
+        }
+        for (const auto* style : form->lblDblStyleName) {
+            laid << style;
+        }
+        laid << form->lblWagerTitle << form->lblWager << form->lblWinTitle << form->lblWin
+             << form->lblPaidTitle << form->lblPaid << form->lblSelectGame << form->lblMsg
+             << form->lblCreditTitle << form->lblCredits << form->cmdCollect << form->cmdHalf
+             << form->cmdMaxBet << form->cmdOneBet << form->cmdRepBet << form->cmdDual;
+        return laid;
+    }
+
+    // The places as the pins would read them, "*" and "+" kept where they hold.
+    QStringList Places(const QStringList& pins) const {
+        QStringList places;
+        double titleRight = 0;
+        const QList<const QWidget*> laid = Laid();
+        for (int i = 0; i < laid.size(); ++i) {
+            const TwipsRect& r = form->twips.Of(laid[i]);
+            const std::array<double, 4> actual{r.left, r.top, r.width, r.height};
+            QStringList fields;
+            for (std::size_t f = 0; f < actual.size(); ++f) {
+                const QString pin = pins.value(i).split(' ').value(static_cast<int>(f));
+                const bool kept = (pin == "*") || (pin == "+" && actual[f] == titleRight);
+                fields << (kept ? pin : QString::number(actual[f]));
+            }
+            titleRight = r.right();
+            places << fields.join(' ');
+        }
+        return places;
+    }
+
+    static QStringList Across(const QString& first, double pitch, const QString& rest,
+                              int count = 5) {
+        QStringList row;
+        for (int i = 0; i < count; ++i) {
+            row << QString::number(first.toDouble() + pitch * i) + " " + rest;
+        }
+        return row;
     }
 
   private slots:
     // The panel's lines take pay-table rows 2 to 4; the graph rows 5 to 8, or all nine.
+    // Below the smallest size nothing moves.
     void layout_data() {
-        Columns<QSize, bool, QStringList>("size", "panel", "pins");
-        const QStringList first{"4275 990 * *",     "* 1260 * *",           "6450 1530 * *",
-                                "5940 7275 5810 *", "4275 450 7405 2400",   "* 3250 11880 *",
-                                "* 7350 * *",       "387.5 3955 2141 2855", "9351.5 6870 2141 *",
-                                "9504 6870 2376 *", "0 8130 1980 *",        "9900 8130 1980 *"};
-        QStringList panel = first;
-        panel[4] = "4275 1800 7405 1050";
-        QTest::newRow("first size") << QSize(792, 571) << false << first;
-        QTest::newRow("first size, panel shown") << QSize(792, 571) << true << panel;
-        QTest::newRow("larger") << QSize(1200, 900) << false
-                                << QStringList{"4275 990 * *",        "* 1260 * *",
-                                               "6450 1530 * *",       "9000 8920 8870 *",
-                                               "4275 450 13525 2400", "* 3250 18000 *",
-                                               "* 8995 * *",          "362.5 3955 3375 4500",
-                                               "14262.5 8515 3375 *", "14400 8515 3600 *",
-                                               "0 9775 3000 *",       "15000 9775 3000 *"};
+        Columns<double, double, bool, QStringList>("SW", "SH", "panel", "pins");
+        const QStringList panel{"4275 990 2175 240",  "6795 990 1995 240",  "8865 990 * 240",
+                                "4275 1260 2175 240", "6795 1260 1995 240", "8865 1260 * 240",
+                                "4275 1530 2175 240", "6795 1530 1995 240", "6450 1530 690 240",
+                                "8865 1530 * 240"};
+        const QStringList first =
+            QStringList{"0 90 11880 285", "3060 450 1005 240"} + panel +
+            QStringList{"4275 450 7405 2400", "100 2930 11780 240", "0 3250 11880 615"} +
+            Across("387.5", 2241, "3955 2141 2855") + Across("387.5", 2241, "6870 2141 315") +
+            Across("0", 2376, "6870 2376 240") +
+            QStringList{"100 7275 * 240",    "+ 7275 1230 240",  "100 7515 * 240",
+                        "+ 7515 1500 240",   "100 7755 * 240",   "+ 7755 1365 240",
+                        "0 7110 11880 240",  "0 7350 11880 345", "5940 7275 5810 240",
+                        "5940 7545 5810 240"} +
+            Across("0", 1980, "8130 1980 330", 6);
+        QStringList shown = first;
+        shown[12] = "4275 1800 7405 1050";
+        QStringList buttons;
+        for (const char* left : {"0", "1666.67", "3333.33", "5000", "6666.67", "8333.33"}) {
+            buttons << QString(left) + " 7942 1666.67 330";
+        }
+        const QStringList smallest =
+            QStringList{"0 90 10000 285", "3060 450 1005 240"} + panel +
+            QStringList{"4275 450 5525 2400", "100 2930 9900 240", "0 3250 10000 615"} +
+            Across("-200", 2100, "3955 2000 2667") + Across("-200", 2100, "6682 2000 315") +
+            Across("0", 2000, "6682 2000 240") +
+            QStringList{"100 7087 * 240",    "+ 7087 1230 240",  "100 7327 * 240",
+                        "+ 7327 1500 240",   "100 7567 * 240",   "+ 7567 1365 240",
+                        "0 6922 10000 240",  "0 7162 10000 345", "5000 7087 4870 240",
+                        "5000 7357 4870 240"} +
+            buttons;
+        QTest::newRow("first size") << 11880.0 << 8565.0 << false << first;
+        QTest::newRow("first size, panel shown") << 11880.0 << 8565.0 << true << shown;
+        QTest::newRow("smallest laid out") << 10000.0 << 8000.0 << false << smallest;
+        QTest::newRow("too narrow") << 9999.0 << 9000.0 << false << first;
+        QTest::newRow("too low") << 12000.0 << 7999.0 << false << first;
     }
 
     void layout() {
-        QFETCH(QSize, size);
+        QFETCH(double, SW);
+        QFETCH(double, SH);
         QFETCH(bool, panel);
         QFETCH(QStringList, pins);
-        QCOMPARE(platform::TwipsPerPixel(), 15.0);
         if (panel) {
             form->strWinHand = std::string(1, '8'); // not from a literal: GCC 12 warns falsely
             form->ShowDoublePanel(true);
         }
-        form->resize(size);
-        QTRY_COMPARE(form->size(), size);
-        const QList<const QWidget*> pinned{form->lblWinCoinTitle, form->lblDoubleCollectTitle,
-                                           form->lblLuckNo,       form->lblCreditTitle,
-                                           form->picGraph,        form->lblResult,
-                                           form->lblMsg,          form->imgTable[0],
-                                           form->lblHold[4],      form->lblDblStyleName[4],
-                                           form->cmdCollect,      form->cmdDual};
-        for (int i = 0; i < pinned.size(); ++i) {
-            QCOMPARE(At(pinned[i], pins[i]), pins[i]);
-        }
+        form->LayOutTable(SW, SH);
+        QCOMPARE(Places(pins), pins);
+    }
+
+    // A real resize lays the table out for the new size, and every control takes the
+    // pixels of its twips.
+    void resizeLaysOutInPixels() {
+        QCOMPARE(platform::TwipsPerPixel(), 15.0);
+        form->resize(1200, 900);
+        QTRY_COMPARE(form->size(), QSize(1200, 900));
+        QCOMPARE(Places({}).mid(15, 1) + Places({}).mid(45, 1),
+                 (QStringList{"362.5 3955 3375 4500", "15000 9775 3000 330"}));
         for (const QWidget* child : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             const TwipsRect& r = form->twips.Of(child);
             QCOMPARE(child->geometry(), platform::TwipsToPixels(r.left, r.top, r.width, r.height));

@@ -89,18 +89,6 @@ void DrawWord(QPainter& painter) {
     }
 }
 
-QPainterPath Star(QPointF centre, double outer, double inner) {
-    QPainterPath star;
-    for (int i = 0; i < 10; ++i) {
-        const double angle = -M_PI / 2 + i * M_PI / 5;
-        const double r = i % 2 == 0 ? outer : inner;
-        const QPointF p = centre + QPointF(std::cos(angle) * r, std::sin(angle) * r);
-        i == 0 ? star.moveTo(p) : star.lineTo(p);
-    }
-    star.closeSubpath();
-    return star;
-}
-
 void DrawJokerIndices(QPainter& painter) {
     DrawBothEnds(painter, [&] {
         painter.setFont(RankFont(17));

@@ -1,6 +1,7 @@
 #include "SuitShapes.h"
 
 #include <QTransform>
+#include <cmath>
 
 namespace assets {
 namespace {
@@ -90,6 +91,18 @@ QPainterPath SuitPath(Suit suit) {
 QColor SuitColour(Suit suit) {
     const bool red = suit == Suit::Diamond || suit == Suit::Heart;
     return red ? QColor(200, 16, 32) : QColor(20, 20, 24);
+}
+
+QPainterPath Star(QPointF centre, double outer, double inner) {
+    QPainterPath star;
+    for (int i = 0; i < 10; ++i) {
+        const double angle = -M_PI / 2 + i * M_PI / 5;
+        const double r = i % 2 == 0 ? outer : inner;
+        const QPointF p = centre + QPointF(std::cos(angle) * r, std::sin(angle) * r);
+        i == 0 ? star.moveTo(p) : star.lineTo(p);
+    }
+    star.closeSubpath();
+    return star;
 }
 
 } // namespace assets

@@ -13,4 +13,7 @@ QPainterPath SuitPath(Suit suit);
 
 QColor SuitColour(Suit suit);
 
+// A five-pointed star, point up: the joker's mark.
+QPainterPath Star(QPointF centre, double outer, double inner);
+
 } // namespace assets

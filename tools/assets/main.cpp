@@ -1,18 +1,19 @@
 #include "BmpFile.h"
-#include "CardArt.h"
 #include "CardFiles.h"
 #include "ContactSheet.h"
+#include "Icon.h"
 #include "Sounds.h"
 #include "WavFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
-#include <QPainter>
 #include <cstdio>
 
 // Writes the game's own card pictures and sounds:
-//   vesk_assets FOLDER          FOLDER/card/*.bmp, FOLDER/sound/*.wav and the
-//                               program's icon FOLDER/vesk_poker.png
+//   vesk_assets FOLDER          FOLDER/card/*.bmp, FOLDER/sound/*.wav, the
+//                               program's icon FOLDER/vesk_poker.png and the
+//                               desktop's icons in FOLDER/icons/hicolor/
 //   vesk_assets --sheet FILE    every card on one PNG, for looking the pack over
 namespace {
 
@@ -33,16 +34,20 @@ bool WriteSounds(const QDir& folder) {
     return ok;
 }
 
-// The joker, the pack's most recognisable face, upright in a square.
-bool WriteIcon(const QDir& folder) {
-    constexpr int kSize = 256;
-    const QImage joker = assets::DrawJoker().scaledToHeight(kSize, Qt::SmoothTransformation);
-    QImage icon(kSize, kSize, QImage::Format_ARGB32_Premultiplied);
-    icon.fill(Qt::transparent);
-    QPainter painter(&icon);
-    painter.drawImage((kSize - joker.width()) / 2, 0, joker);
-    painter.end();
-    return icon.save(folder.filePath("vesk_poker.png"));
+// The window's own icon beside the program, and the desktop's in hicolor sizes.
+bool WriteIcons(const QDir& folder) {
+    bool ok = assets::IconPicture(256).save(folder.filePath("vesk_poker.png"));
+    const QString themed = "icons/hicolor/%1/apps/" VESK_APP_ID;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString sized = themed.arg(QString("%1x%1").arg(size));
+        ok = folder.mkpath(QFileInfo(sized).path()) &&
+             assets::IconPicture(size).save(folder.filePath(sized + ".png")) && ok;
+    }
+    const QString scalable = themed.arg("scalable") + ".svg";
+    QFile svg(folder.filePath(scalable));
+    ok = folder.mkpath(QFileInfo(scalable).path()) && svg.open(QIODevice::WriteOnly) &&
+         svg.write(assets::IconSvg().toUtf8()) > 0 && ok;
+    return ok;
 }
 
 } // namespace
@@ -62,6 +67,6 @@ int main(int argc, char* argv[]) {
     const QDir folder(args[1]);
     const bool cards = WriteCards(folder);
     const bool sounds = WriteSounds(folder);
-    const bool icon = WriteIcon(folder);
+    const bool icon = WriteIcons(folder);
     return cards && sounds && icon ? 0 : 1;
 }
