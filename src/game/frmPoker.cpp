@@ -52,6 +52,7 @@ frmPoker::frmPoker(QWidget* parent) : QWidget(parent) {
     CreateTable();
     CreateCoinDisplays();
     CreateButtons();
+    setMinimumSize(SmallestTableSize());
     resize(platform::TwipsToPixels(kInnerWidth), platform::TwipsToPixels(kInnerHeight));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(0, 0), size());
@@ -78,6 +79,12 @@ void frmPoker::DressLabel(QLabel* label, const LabelLook& look, TwipsRect place)
 
 QLabel* frmPoker::AddLabel(const LabelLook& look, TwipsRect place) {
     auto* label = new QLabel(look.text, this);
+    DressLabel(label, look, place);
+    return label;
+}
+
+QLabel* frmPoker::AddCountLabel(const QString& counts, const LabelLook& look, TwipsRect place) {
+    auto* label = new CountLabel(counts, look.text, this);
     DressLabel(label, look, place);
     return label;
 }
@@ -120,9 +127,11 @@ void frmPoker::CreateDoublePanel() {
     lblWinCoinTitle = AddLabel(Look("WIN NAME", kWhite), {4275, 945, 2175, 240});
     lblWinCoin = AddLabel(Look("0", kWhite, Qt::AlignRight), {6795, 945, 1995, 240});
     lblDoubleCollectTitle = AddLabel(Look("COLLECTABLE COIN", kCyan), {4275, 1215, 2175, 240});
-    lblDoubleCollect = AddLabel(Look("0", kWhite, Qt::AlignRight), {6795, 1215, 1995, 240});
+    lblDoubleCollect = AddCountLabel("COLLECTABLE COIN", Look("0", kWhite, Qt::AlignRight),
+                                     {6795, 1215, 1995, 240});
     lblTryYourLuckTitle = AddLabel(Look("TRY YOUR LUCK !!", kYellow), {4275, 1485, 2175, 240});
-    lblTryYourLuck = AddLabel(Look("0", kYellow, Qt::AlignRight), {6795, 1485, 1995, 240});
+    lblTryYourLuck = AddCountLabel("TRY YOUR LUCK !!", Look("0", kYellow, Qt::AlignRight),
+                                   {6795, 1485, 1995, 240});
     lblLuckNo = AddLabel(Look("1", kWhite, Qt::AlignHCenter), {6435, 1485, 690, 240});
     for (std::size_t i = 0; i < lblCoinTitle.size(); ++i) {
         const double top = 945 + kRowPitch * static_cast<double>(i);
@@ -156,18 +165,19 @@ void frmPoker::CreateTable() {
 
 void frmPoker::CreateCoinDisplays() {
     lblWagerTitle = AddLabel(Look("WAGER", kCyan), {135, 6255, 690, 240});
-    lblWager = AddLabel(Look("0", kWhite, Qt::AlignRight), {900, 6255, 1230, 240});
+    lblWager = AddCountLabel("WAGER", Look("0", kWhite, Qt::AlignRight), {900, 6255, 1230, 240});
     lblWinTitle = AddLabel(Look("WIN", kYellow), {135, 6480, 420, 240});
-    lblWin = AddLabel(Look("0", kWhite, Qt::AlignRight), {630, 6480, 1500, 240});
+    lblWin = AddCountLabel("WIN", Look("0", kWhite, Qt::AlignRight), {630, 6480, 1500, 240});
     lblPaidTitle = AddLabel(Look("PAID", kYellow), {135, 6705, 555, 240});
-    lblPaid = AddLabel(Look("0", kWhite, Qt::AlignRight), {765, 6705, 1365, 240});
+    lblPaid = AddCountLabel("PAID", Look("0", kWhite, Qt::AlignRight), {765, 6705, 1365, 240});
     for (QLabel* title : {lblWagerTitle, lblWinTitle, lblPaidTitle}) {
         FitToText(title);
     }
     lblMsg = AddLabel({"ＧＡＭＥ　ＯＶＥＲ", kRed, std::nullopt, Qt::AlignHCenter, kMessagePoints},
                       {1635, 6480, 5730, 345});
     lblCreditTitle = AddLabel(Look("CREDITS", kCyan, Qt::AlignRight), {7455, 6255, 1995, 240});
-    lblCredits = AddLabel(Look("0", kWhite, Qt::AlignRight), {7455, 6525, 1995, 240});
+    lblCredits =
+        AddCountLabel("CREDITS", Look("0", kWhite, Qt::AlignRight), {7455, 6525, 1995, 240});
 }
 
 void frmPoker::CreateButtons() {
@@ -193,6 +203,11 @@ bool frmPoker::eventFilter(QObject* watched, QEvent* event) {
     int code = VirtualKeyCode(*key);
     if (code == 0) {
         return QWidget::eventFilter(watched, event);
+    }
+    // A key held since it opened a window over the table, or closed one, must not
+    // open it again and again.
+    if (key->isAutoRepeat() && (code == 'X' || code == 'Z')) {
+        return true;
     }
     Form_KeyDown(code, 0);
     return code == 0;

@@ -116,6 +116,8 @@ class frmPoker : public QWidget {
     void Form_Resize();
     // The layout for an inner size in twips; Form_Resize feeds it the window's.
     void LayOutTable(double SW, double SH);
+    // The window is never made smaller: everything stays inside it and readable.
+    QSize SmallestTableSize() const;
 
     // ---- Main button, cards and messages -----------------------------------------
     void cmdDual_Click();
@@ -223,6 +225,7 @@ class frmPoker : public QWidget {
     void CreateButtons();
     void DressLabel(QLabel* label, const LabelLook& look, TwipsRect place);
     QLabel* AddLabel(const LabelLook& look, TwipsRect place);
+    QLabel* AddCountLabel(const QString& counts, const LabelLook& look, TwipsRect place);
     ClickLabel* AddClickLabel(const LabelLook& look, TwipsRect place);
     QPushButton* AddButton(const QString& caption, TwipsRect place, void (frmPoker::*handler)());
     void FitToText(QLabel* label);

@@ -129,6 +129,7 @@ void frmPoker::DealDoubleRound() {
         ShowMsg("ＳＥＬＥＣＴ　ＨＩ　ＬＯＷ");
     } else {
         lblHold[0]->setText("DEALER");
+        imgTable[0]->SetNote("dealer");
         SetForeColor(lblHold[0], kWhite);
         ShowMsg("ＳＥＬＥＣＴ　ＣＡＲＤ");
     }
@@ -157,6 +158,8 @@ void frmPoker::PickDouble(int Index) {
     ++intDoubleSelect;
     strHold[i] = std::string("1"); // a literal here trips a false -Wrestrict in GCC 12
     SetForeColor(lblHold[i], kYellow);
+    const bool highLow = intDoubleStyle == kStyleHighLow;
+    imgTable[i]->SetNote(!highLow ? "picked" : Index == 0 ? "guessed low" : "guessed high");
     if (intDoubleStyle != kStyleHighLow) {
         lblHold[i]->setText("PLAYER");
     }

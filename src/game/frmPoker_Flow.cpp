@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QPushButton>
+#include <array>
 #include <iostream>
 
 using namespace tablecolor;
@@ -36,6 +37,19 @@ const QImage& FacePicture(std::int16_t suit, std::int16_t rank) {
     default:
         return basIniProc::picJoker;
     }
+}
+
+// What a screen reader says for a card shown face up.
+QString FaceName(std::int16_t suit, std::int16_t rank) {
+    static const std::array<const char*, 13> ranks{"ace", "2", "3",  "4",    "5",     "6",   "7",
+                                                   "8",   "9", "10", "jack", "queen", "king"};
+    static const std::array<const char*, 4> suits{"clubs", "diamonds", "hearts", "spades"};
+    if (suit < 1 || suit > 4 || rank < 0 || rank > 12) {
+        return "joker";
+    }
+    return QString("%1 of %2")
+        .arg(ranks.at(static_cast<std::size_t>(rank)),
+             suits.at(static_cast<std::size_t>(suit - 1)));
 }
 
 QString HandNameOf(const std::string& code) {
@@ -166,14 +180,16 @@ void frmPoker::PayHand(int Code) {
 void frmPoker::ShowCard(int Index, bool Deal) {
     const auto i = static_cast<std::size_t>(Index);
     const QImage* picture = &basIniProc::picBack;
+    QString name = "card back";
     if (Deal) {
         basPokerProc::DealCard(basPokerProc::intDealMark, basPokerProc::intDealNo);
         basPokerProc::strCardMark[i] = std::to_string(basPokerProc::intDealMark);
         basPokerProc::strCardNo[i] = std::to_string(basPokerProc::intDealNo);
         picture = &FacePicture(basPokerProc::intDealMark, basPokerProc::intDealNo);
+        name = FaceName(basPokerProc::intDealMark, basPokerProc::intDealNo);
     }
     basEffect::SoundPlayIfStopped("CARD");
-    imgTable[i]->SetPicture(*picture);
+    imgTable[i]->SetPicture(*picture, name);
     imgTable[i]->repaint();
     platform::Pause(basIniProc::intGameSpeed);
 }
@@ -215,6 +231,9 @@ void frmPoker::ShowHoldLabels() {
         SetForeColor(label, kDimOlive);
         label->show();
     }
+    for (CardImage* card : imgTable) {
+        card->SetNote("");
+    }
 }
 
 void frmPoker::HideHoldLabels() {
@@ -239,9 +258,11 @@ void frmPoker::lblHold_Click(int Index) {
     if (strHold[i] == "1") {
         strHold[i] = "0";
         SetForeColor(lblHold[i], kDimOlive);
+        imgTable[i]->SetNote("");
     } else {
         strHold[i] = "1";
         SetForeColor(lblHold[i], kYellow);
+        imgTable[i]->SetNote("held");
     }
     CoachFollow();
 }

@@ -4,6 +4,7 @@
 #include "platform/QtPlatform.h"
 
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -19,6 +20,26 @@ double RoundCardSize(double size) {
 }
 
 } // namespace
+
+// The smallest inner size in whole pixels at which the buttons, the lowest row, end
+// inside the window and the row of cards inside its width. Below the pay table
+// everything stacks on the card height SH / 3, and the row of cards is as wide as
+// five cards of three quarters of that height, so a smaller window would push the
+// buttons out below or the outer cards out at the sides.
+QSize frmPoker::SmallestTableSize() const {
+    const double stacked = twips.Of(lbl1Win[8]).bottom() + 80 + twips.Of(lblDoubleManual).height +
+                           80 + twips.Of(lblResult).height + 90 + 60 + twips.Of(lblHold[0]).height +
+                           90 + twips.Of(lblWagerTitle).height + twips.Of(lblWinTitle).height +
+                           twips.Of(lblPaidTitle).height + 135 + twips.Of(cmdCollect).height;
+    const double perPixel = platform::TwipsPerPixel();
+    int height = static_cast<int>(std::ceil(kSmallestHeight / perPixel));
+    while (stacked + RoundCardSize(height * perPixel / 3) > height * perPixel) {
+        ++height;
+    }
+    const double cardWidth = RoundCardSize(RoundCardSize(height * perPixel / 3) * 0.75);
+    const double row = std::max(kSmallestWidth, 5 * cardWidth + 4 * kCardGap);
+    return {static_cast<int>(std::ceil(row / perPixel)), height};
+}
 
 void frmPoker::Form_Resize() {
     if (isMinimized()) {

@@ -158,16 +158,24 @@ bool frmDataView::event(QEvent* event) {
 }
 
 // A key held down since it opened the screen repeats; only a fresh press closes it.
+// A repeat comes flagged, or, when the flag is lost (the first repeats reaching a
+// window just opened), as a release and a press of the key at the same moment.
 void frmDataView::keyPressEvent(QKeyEvent* event) {
-    if (!event->isAutoRepeat()) {
+    const bool repeat = event->isAutoRepeat() ||
+                        (event->key() == intReleasedKey && event->timestamp() == lngReleasedAt);
+    if (!repeat) {
         Form_KeyDown(event->key(), static_cast<int>(event->modifiers()));
     }
 }
 
-void frmDataView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        Form_Click();
-    }
+void frmDataView::keyReleaseEvent(QKeyEvent* event) {
+    intReleasedKey = event->key();
+    lngReleasedAt = event->timestamp();
+}
+
+// A click anywhere, with any button.
+void frmDataView::mouseReleaseEvent(QMouseEvent* /*event*/) {
+    Form_Click();
 }
 
 void frmDataView::FlyTo(QLabel* item, int x, int y, const QColor& color) {

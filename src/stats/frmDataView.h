@@ -74,6 +74,7 @@ class frmDataView : public QDialog {
   protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
@@ -104,4 +105,6 @@ class frmDataView : public QDialog {
     std::vector<Flight*> flights_;
     bool blnTitleTicking = false;
     bool blnDataTicking = false;
+    int intReleasedKey = 0;
+    std::uint64_t lngReleasedAt = 0;
 };

@@ -1,7 +1,33 @@
 #include "widgets/GameControls.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
+
+namespace {
+
+class CountAccessible : public QAccessibleWidget {
+  public:
+    explicit CountAccessible(CountLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name) {
+            return QAccessibleWidget::text(t);
+        }
+        const auto* label = static_cast<const CountLabel*>(widget());
+        return label->Counts() + " " + label->text();
+    }
+};
+
+QAccessibleInterface* CountFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("CountLabel")) {
+        return new CountAccessible(static_cast<CountLabel*>(object));
+    }
+    return nullptr;
+}
+
+} // namespace
 
 void SetForeColor(QLabel* label, const QColor& color) {
     QPalette palette = label->palette();
@@ -32,9 +58,34 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
 }
 
-void CardImage::SetPicture(const QImage& picture) {
+// The name is asked for when a reader wants it, so it always has the number shown.
+CountLabel::CountLabel(const QString& counts, const QString& text, QWidget* parent)
+    : QLabel(text, parent), counts_(counts) {
+    static const bool installed = [] {
+        QAccessible::installFactory(CountFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+CardImage::CardImage(QWidget* parent) : QWidget(parent), name_("no card") {
+    Name();
+}
+
+void CardImage::SetPicture(const QImage& picture, const QString& name) {
     picture_ = picture;
+    name_ = name;
+    Name();
     update();
+}
+
+void CardImage::SetNote(const QString& note) {
+    note_ = note;
+    Name();
+}
+
+void CardImage::Name() {
+    setAccessibleName(note_.isEmpty() ? name_ : name_ + ", " + note_);
 }
 
 void CardImage::paintEvent(QPaintEvent* /*event*/) {

@@ -53,14 +53,29 @@ class ClickLabel : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// A card on the table: its picture stretched to the control, and clickable.
+// A number on the table that a screen reader names with what it counts
+// ("CREDITS 50"), as the sighted player reads it with the title beside it.
+class CountLabel : public QLabel {
+    Q_OBJECT
+
+  public:
+    CountLabel(const QString& counts, const QString& text, QWidget* parent);
+    const QString& Counts() const { return counts_; }
+
+  private:
+    QString counts_;
+};
+
+// A card on the table: its picture stretched to the control, and clickable. A
+// screen reader hears its name ("7 of hearts", "card back") and its note ("held").
 class CardImage : public QWidget {
     Q_OBJECT
 
   public:
-    using QWidget::QWidget;
+    explicit CardImage(QWidget* parent);
 
-    void SetPicture(const QImage& picture);
+    void SetPicture(const QImage& picture, const QString& name);
+    void SetNote(const QString& note);
     const QImage& Picture() const { return picture_; }
 
   signals:
@@ -71,5 +86,9 @@ class CardImage : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    void Name();
+
     QImage picture_;
+    QString name_;
+    QString note_;
 };

@@ -1,5 +1,6 @@
 #include "GameFixture.h"
 
+#include <QAccessible>
 #include <QtTest>
 
 // Whole games through the real buttons, labels, card images and keys.
@@ -44,6 +45,47 @@ class TestGameFlow : public GameFixture {
         QCOMPARE(Texts({form->lblWager, form->lblCredits}),
                  (QStringList{QString::number(wager), QString::number(coins - wager)}));
         QCOMPARE(basIniProc::lngCoin, coins - wager);
+    }
+
+    // What a screen reader hears: each card by its face, or as a back, with its hold
+    // or its part in the double-up; each number with what it counts; each button by
+    // its caption.
+    void screenReaderNames_data() {
+        Columns<QList<Qt::Key>, QString, QString>("keys", "cards", "numbers");
+        const QString start = "WAGER 0|WIN 0|PAID 0|CREDITS 50|COLLECTABLE COIN 0|COLLECT";
+        QTest::newRow("start") << QList<Qt::Key>{} << "no card|no card|no card|no card|no card"
+                               << start;
+        QTest::newRow("dealt, two held, one let go")
+            << QList{Qt::Key_S, Qt::Key_G, Qt::Key_J, Qt::Key_K, Qt::Key_K}
+            << "2 of clubs, held|joker|7 of hearts, held|ace of spades|king of diamonds"
+            << "WAGER 10|WIN 0|PAID 0|CREDITS 40|COLLECTABLE COIN 0|COLLECT";
+        QTest::newRow("drawn: no holds left")
+            << QList{Qt::Key_S, Qt::Key_G, Qt::Key_H, Qt::Key_J, Qt::Key_K, Qt::Key_Return}
+            << "2 of clubs|joker|7 of hearts|ace of spades|2 of diamonds"
+            << "WAGER 10|WIN 0|PAID 0|CREDITS 40|COLLECTABLE COIN 20|COLLECT";
+        QTest::newRow("double-up dealt")
+            << QList{Qt::Key_S, Qt::Key_G,      Qt::Key_H,     Qt::Key_J,
+                     Qt::Key_K, Qt::Key_Return, Qt::Key_Return}
+            << "9 of spades, dealer|card back|card back|card back|card back"
+            << "WAGER 10|WIN 0|PAID 0|CREDITS 40|COLLECTABLE COIN 20|COLLECT";
+    }
+
+    void screenReaderNames() {
+        QFETCH(QList<Qt::Key>, keys);
+        Deal({C(1, 1), kJoker, C(3, 6), C(4, 0), C(2, 12), C(2, 1), C(4, 8)});
+        Press(keys);
+        QStringList cards;
+        for (CardImage* card : form->imgTable) {
+            cards << QAccessible::queryAccessibleInterface(card)->text(QAccessible::Name);
+        }
+        QStringList numbers;
+        for (QWidget* shown :
+             QList<QWidget*>{form->lblWager, form->lblWin, form->lblPaid, form->lblCredits,
+                             form->lblDoubleCollect, form->cmdCollect}) {
+            numbers << QAccessible::queryAccessibleInterface(shown)->text(QAccessible::Name);
+        }
+        QTEST(cards.join('|'), "cards");
+        QTEST(numbers.join('|'), "numbers");
     }
 
     // A hold toggles by its label, its card or its key; a click while the draw deals

@@ -136,6 +136,35 @@ class TestGameLayout : public GameFixture {
             QCOMPARE(child->geometry(), platform::TwipsToPixels(r.left, r.top, r.width, r.height));
         }
     }
+
+    // The window shrinks no further than the size at which everything stays inside
+    // it, with the longest texts each line shows fitting their labels; one pixel
+    // less in height would push the buttons out.
+    void smallestWindowKeepsEverythingInside() {
+        QCOMPARE(form->minimumSize(), QSize(728, 561));
+        form->strWinHand = std::string(1, '0');
+        form->ShowDoublePanel(true);
+        form->ShowStyleMenu();
+        form->resize(400, 300);
+        QTRY_COMPARE(form->size(), form->minimumSize());
+        form->lblResult->setText("ROYAL STRAIGHT FLUSH");
+        form->lblMsg->setText("ＤＯＵＢＬＥ／ＣＯＬＬＥＣＴ");
+        for (const QWidget* child : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            QVERIFY2(form->rect().contains(child->geometry()), qPrintable(child->objectName()));
+            const auto* label = qobject_cast<const QLabel*>(child);
+            const auto* button = qobject_cast<const QPushButton*>(child);
+            const QString text = label ? label->text() : button ? button->text() : QString();
+            // The panel's hand name keeps its fixed width at every size.
+            QVERIFY2(child == form->lblWinCoinTitle ||
+                         child->fontMetrics().horizontalAdvance(text) <= child->width(),
+                     qPrintable(text));
+        }
+        const QSize smallest = form->minimumSize();
+        form->LayOutTable(platform::PixelsToTwips(smallest.width()),
+                          platform::PixelsToTwips(smallest.height() - 1));
+        QVERIFY(form->twips.Of(form->cmdCollect).bottom() >
+                platform::PixelsToTwips(smallest.height() - 1));
+    }
 };
 
 QTEST_MAIN(TestGameLayout)

@@ -169,6 +169,49 @@ class TestDataView : public GameFixture {
         Press(Qt::Key_X);
         QCOMPARE(seen, (QStringList{"1 1 0 0 0", "2 1 0 0 1"}));
     }
+
+    // Only a fresh key or a click of any button closes the screen: a held X repeats
+    // there, flagged or as a release and a press at one moment, and its repeats on
+    // the game window once the screen has closed do not open it again.
+    void heldKeysNeitherCloseNorReopen_data() {
+        Columns<QString, QString>("events", "seen");
+        QTest::newRow("repeats, then a fresh press") << "repeat,pair,fresh"
+                                                     << "open open closed";
+        QTest::newRow("right click") << "right"
+                                     << "closed";
+    }
+
+    void heldKeysNeitherCloseNorReopen() {
+        QFETCH(QString, events);
+        const auto send = [](QWidget* to, QEvent::Type type, bool repeat, quint64 at) {
+            QKeyEvent key(type, Qt::Key_X, Qt::NoModifier, "x", repeat);
+            key.setTimestamp(at);
+            QApplication::sendEvent(to, &key);
+        };
+        QStringList seen;
+        onYield = [&](frmDataView& v) {
+            if (!seen.isEmpty()) {
+                seen << "reopened";
+                v.close();
+                return;
+            }
+            for (const QString& e : events.split(',')) {
+                if (e == "right") {
+                    QTest::mouseClick(v.windowHandle(), Qt::RightButton, {}, QPoint(5, 5));
+                } else {
+                    const bool repeat = e == "repeat";
+                    const quint64 at = e == "fresh" ? 500 : e == "pair" ? 100 : 50;
+                    send(&v, QEvent::KeyRelease, repeat, at - (e == "fresh" ? 1 : 0));
+                    send(&v, QEvent::KeyPress, repeat, at);
+                }
+                seen << (v.isVisible() ? "open" : "closed");
+            }
+        };
+        Press(Qt::Key_X);
+        send(form.get(), QEvent::KeyPress, true, 600);
+        onYield = nullptr;
+        QTEST(seen.join(' '), "seen");
+    }
 };
 
 QTEST_MAIN(TestDataView)
