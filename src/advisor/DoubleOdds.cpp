@@ -11,19 +11,13 @@ namespace advisor {
 namespace {
 
 constexpr int kOrdinaryCards = 52;
-constexpr int kAceValue = 98;
-constexpr int kJokerValue = 99;
 constexpr int kPlayerCards = 4;
 constexpr int kSuitSize = 13;
 // A won flush pays 5 x before the doubling: 10 x the stake, 8 more than a plain win.
 constexpr double kFlushExtra = 8.0;
 
-// The ace ranks above the king and below the joker.
 int CardValue(Card card) {
-    if (IsJoker(card)) {
-        return kJokerValue;
-    }
-    return card.rank == 0 ? kAceValue : card.rank;
+    return basPokerProc::DoubleUpValue(card.rank);
 }
 
 bool SameCard(Card a, Card b) {

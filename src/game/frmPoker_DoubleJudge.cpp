@@ -15,13 +15,10 @@ using basPokerProc::strCardNo;
 
 namespace {
 
-constexpr int kAceValue = 98;
 constexpr int kLastPosition = 4;
 
-// The ace ranks above the king and below the joker.
 int CardValue(std::size_t position) {
-    const int rank = std::stoi(strCardNo.at(position));
-    return rank == 0 ? kAceValue : rank;
+    return basPokerProc::DoubleUpValue(std::stoi(strCardNo.at(position)));
 }
 
 bool IsJoker(std::size_t position) {

@@ -41,6 +41,12 @@ inline constexpr std::int16_t kStyleRedBlack = 1;
 inline constexpr std::int16_t kStyleHighLow = 2;
 inline constexpr std::int16_t kStyleStandard = 3;
 
+// How the double-up compares two cards: the ace ranks above the king (98) and below
+// the joker, whose rank code 99 already tops every other.
+constexpr int DoubleUpValue(int rank) {
+    return rank == 0 ? 98 : rank;
+}
+
 void ClearArray(CardArray& values);
 
 // One attempt: the joker with probability 1/52, else suit and rank by two more draws.
