@@ -1,5 +1,7 @@
 #include "settings/FileList.h"
 
+#include "settings/FolderFiles.h"
+
 #include <QFile>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -43,8 +45,18 @@ void SelectRow(QListWidget* list, int row) {
     list->setCurrentRow(row);
 }
 
-bool SameNameIgnoringCase(const QListWidget* list, int row, const std::string& name) {
-    return list->item(row)->text().compare(Decoded(name), Qt::CaseInsensitive) == 0;
+int StoredRow(const QListWidget* list, const std::string& name) {
+    int folded = -1;
+    for (int row = 0; row < list->count(); ++row) {
+        const std::string listed = NameOf(list->item(row));
+        if (listed == name) {
+            return row;
+        }
+        if (folded < 0 && SameIgnoringAsciiCase(listed, name)) {
+            folded = row;
+        }
+    }
+    return folded;
 }
 
 } // namespace settings

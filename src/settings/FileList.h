@@ -17,6 +17,8 @@ void FillList(QListWidget* list, const std::vector<std::string>& names);
 std::string SelectedName(const QListWidget* list);
 // Selects a row without running the list's own handler; -1 selects nothing.
 void SelectRow(QListWidget* list, int row);
-bool SameNameIgnoringCase(const QListWidget* list, int row, const std::string& name);
+// The row holding the stored file: its very bytes, else the first with the same
+// bytes but for the case of ASCII letters; -1 when none.
+int StoredRow(const QListWidget* list, const std::string& name);
 
 } // namespace settings

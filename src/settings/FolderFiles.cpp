@@ -63,6 +63,10 @@ std::vector<std::string> FolderFiles(const std::string& folder, const std::strin
     return names;
 }
 
+bool SameIgnoringAsciiCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && EndsWithIgnoringCase(a, b);
+}
+
 bool CanStoreFileName(const std::string& name) {
     return name.find_first_of("\r\n\\") == std::string::npos;
 }

@@ -18,4 +18,9 @@ std::vector<std::string> FolderFiles(const std::string& folder, const std::strin
 // at its end can be trimmed away when it is read.)
 bool CanStoreFileName(const std::string& name);
 
+// Whether two names are the same bytes once ASCII letters are folded: the case a
+// hand-edited Poker.ini may differ in, and nothing that a lossy decoding of other
+// bytes could make look alike.
+bool SameIgnoringAsciiCase(const std::string& a, const std::string& b);
+
 } // namespace settings

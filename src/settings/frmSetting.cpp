@@ -179,11 +179,11 @@ void frmSetting::ShowKey(const FilePage& page) {
     name.erase(0, 1);
     page.current->setText("現在の設定は、" + Decoded(name) + "です");
     page.files->hide();
-    bool found = false;
-    for (int row = 0; row < page.files->count() && !found; ++row) {
+    const int stored = StoredRow(page.files, name);
+    const bool found = stored >= 0;
+    for (int row = 0; row <= (found ? stored : page.files->count() - 1); ++row) {
         SelectRow(page.files, row);
         (this->*page.fileClick)();
-        found = SameNameIgnoringCase(page.files, row, name);
     }
     page.files->show();
     if (!found) {
