@@ -26,6 +26,7 @@ frmSetting::frmSetting(QWidget* parent) : QDialog(parent) {
     for (std::size_t i = 0; i < cmdSelectSet.size(); ++i) {
         const int index = static_cast<int>(i);
         cmdSelectSet[i] = new QPushButton(captions[i], this);
+        cmdSelectSet[i]->setAutoDefault(false);
         connect(cmdSelectSet[i], &QPushButton::clicked, this,
                 [this, index] { cmdSelectSet_Click(index); });
         layout->addWidget(cmdSelectSet[i], 0, index);
@@ -50,6 +51,7 @@ frmSetting::frmSetting(QWidget* parent) : QDialog(parent) {
 
 QPushButton* frmSetting::AddButton(const QString& caption, void (frmSetting::*handler)()) {
     auto* button = new QPushButton(caption);
+    button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
     return button;
 }
@@ -115,15 +117,30 @@ void frmSetting::showEvent(QShowEvent* event) {
     }
 }
 
-// Enter presses the focused button, which takes it first. In a list or a box it
-// would otherwise reach the dialog and press whichever button it holds as its
-// default, switching pages under the player.
+// No button is ever the dialog's default: a default would keep its highlight on
+// a page button while another page shows, and Enter in a list or a box would press
+// it, switching pages under the player. Enter presses the focused button only.
 void frmSetting::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button != nullptr) {
+            button->click();
+        }
         event->accept();
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+frmSetting::DisabledWhileRunning::DisabledWhileRunning(QPushButton* button)
+    : button_(button), focused_(button->hasFocus()) {
+    button_->setEnabled(false);
+}
+
+frmSetting::DisabledWhileRunning::~DisabledWhileRunning() {
+    button_->setEnabled(true);
+    if (focused_) {
+        button_->setFocus();
+    }
 }
 
 void frmSetting::done(int result) {

@@ -90,6 +90,21 @@ class frmSetting : public QDialog {
     void done(int result) override;
 
   private:
+    // A button is disabled while its click runs. Disabling passes the focus on (to
+    // テスト, or to a colour box), so the button that had it takes it back, and a
+    // second Space saves again rather than doing something else.
+    class DisabledWhileRunning {
+      public:
+        explicit DisabledWhileRunning(QPushButton* button);
+        ~DisabledWhileRunning();
+        DisabledWhileRunning(const DisabledWhileRunning&) = delete;
+        DisabledWhileRunning& operator=(const DisabledWhileRunning&) = delete;
+
+      private:
+        QPushButton* button_;
+        bool focused_;
+    };
+
     QFrame* CreateSoundPage();
     QFrame* CreateCardPage();
     QFrame* CreateEtcPage();

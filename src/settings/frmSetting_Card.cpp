@@ -101,11 +101,10 @@ void frmSetting::ShowSample(const std::string& fileName) {
 }
 
 void frmSetting::cmdCardSet_Click() {
-    cmdCardSet->setEnabled(false);
+    const DisabledWhileRunning running(cmdCardSet);
     if (SaveFileChoice(cardPage_)) {
         RegisterSuit(SelectedName(lstCardKey), SelectedName(filCard));
     }
-    cmdCardSet->setEnabled(true);
 }
 
 // The keys written take their suit from the selected key and their files from the

@@ -116,11 +116,10 @@ void frmSetting::OpenEtcPage() {
 
 // The box offers only its three choices, so its text is never empty.
 void frmSetting::cmdSpeedSet_Click() {
-    cmdSpeedSet->setEnabled(false);
+    const DisabledWhileRunning running(cmdSpeedSet);
     if (Save("SETTING", "GAME", cmbSpeed->currentText().toStdString())) {
         lblSpeedSetting->setText("設定を、" + cmbSpeed->currentText() + "に変更しました！");
     }
-    cmdSpeedSet->setEnabled(true);
 }
 
 void frmSetting::cmdColorCheck_Click() {

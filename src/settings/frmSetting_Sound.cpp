@@ -51,15 +51,14 @@ void frmSetting::filSound_Click() {
 }
 
 void frmSetting::cmdSoundSet_Click() {
-    cmdSoundSet->setEnabled(false);
+    const DisabledWhileRunning running(cmdSoundSet);
     SaveFileChoice(soundPage_);
-    cmdSoundSet->setEnabled(true);
 }
 
 // The play returns at once and the sound runs on under its own alias until
 // "ストップ", the next test or the closing of the dialog.
 void frmSetting::cmdSoundTest_Click() {
-    cmdSoundTest->setEnabled(false);
+    const DisabledWhileRunning running(cmdSoundTest);
     cmdSoundStop_Click();
     platform::Pause(kTestPause);
     basEffect::SoundOpen(basIniProc::strAppPath + "sound" + "\\" + SelectedName(filSound),
@@ -67,12 +66,10 @@ void frmSetting::cmdSoundTest_Click() {
     cmdSoundTest->setText("再生中");
     basEffect::SoundPlay(kTestAlias);
     cmdSoundTest->setText("テスト");
-    cmdSoundTest->setEnabled(true);
 }
 
 void frmSetting::cmdSoundStop_Click() {
-    cmdSoundStop->setEnabled(false);
+    const DisabledWhileRunning running(cmdSoundStop);
     basEffect::SoundStop(kTestAlias);
     basEffect::SoundClose(kTestAlias);
-    cmdSoundStop->setEnabled(true);
 }
