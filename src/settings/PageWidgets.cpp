@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 
 namespace settings {
 namespace {
@@ -54,6 +55,17 @@ QLabel* WarningLabel() {
 
 QLabel* TextLabel(const QString& text) {
     return new WrapLabel(text);
+}
+
+// An item view paints its selection in the palette's active group only while it
+// has the focus; the style's two shades of it differ by a unit or two.
+void SetSelectionColors(QListWidget* list) {
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Active, QPalette::Highlight, QColor(0, 48, 160));
+    palette.setColor(QPalette::Active, QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, QColor(176, 196, 222));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::black);
+    list->setPalette(palette);
 }
 
 QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
+#include <algorithm>
 
 using namespace settings;
 
@@ -60,6 +61,7 @@ QPushButton* frmSetting::AddButton(const QString& caption, void (frmSetting::*ha
 // handlers select quietly and run what they need themselves.
 QListWidget* frmSetting::AddList(void (frmSetting::*handler)()) {
     auto* list = new QListWidget;
+    SetSelectionColors(list);
     connect(list, &QListWidget::itemSelectionChanged, this, [this, list, handler] {
         if (!list->selectedItems().isEmpty()) {
             (this->*handler)();
@@ -108,6 +110,17 @@ void frmSetting::Form_Activate() {
 
 void frmSetting::Form_Unload() {
     cmdSoundStop_Click();
+}
+
+// Long names and deep folders wrap onto more lines than the dialog was made for;
+// squeezed, its rows would slide under the card preview. It grows to hold them.
+bool frmSetting::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::LayoutRequest && layout()->hasHeightForWidth()) {
+        setMinimumHeight(std::max(layout()->totalMinimumSize().height(),
+                                  layout()->totalHeightForWidth(width())));
+    }
+    return handled;
 }
 
 void frmSetting::showEvent(QShowEvent* event) {

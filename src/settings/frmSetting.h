@@ -84,6 +84,7 @@ class frmSetting : public QDialog {
     void cmdSetColor_Click();
 
   protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // Every way out (close box, Esc) passes here.

@@ -56,6 +56,9 @@ QFrame* frmSetting::CreateEtcPage() {
     cmbSpeed = new QComboBox;
     cmbSpeed->addItems({"100", "200", "300"});
     lblSpeedSetting = new QLabel;
+    // As wide as its longest line, so はい stays put when a save changes the line.
+    lblSpeedSetting->setMinimumWidth(
+        fontMetrics().horizontalAdvance("設定を、300に変更しました！"));
     cmdSpeedSet = AddButton("はい", &frmSetting::cmdSpeedSet_Click);
     column->addLayout(Row({cmbSpeed, lblSpeedSetting, cmdSpeedSet}));
     column->addSpacing(kBoxGap * 2);
@@ -63,8 +66,9 @@ QFrame* frmSetting::CreateEtcPage() {
     auto* heading = new QLabel("赤　　　　　　　緑　　　　　　　青　　　　　　　");
     column->addWidget(heading);
     // Each box sits under its colour's name: the heading gives every name the same
-    // width of ideographic spaces.
-    const int boxWidth = heading->fontMetrics().horizontalAdvance(heading->text()) / 3 - kBoxGap;
+    // width of ideographic spaces. The heading has no parent yet, so it is measured
+    // in the dialog's font, which it takes once placed.
+    const int boxWidth = fontMetrics().horizontalAdvance(heading->text()) / 3 - kBoxGap;
     for (QComboBox*& box : cmbRGB) {
         box = new QComboBox;
         box->setFixedWidth(boxWidth);
