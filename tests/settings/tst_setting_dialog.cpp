@@ -20,24 +20,39 @@ class TestSettingDialog : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir;
+    QDir home; // the program folder, deep inside
     std::unique_ptr<frmSetting> dialog;
     std::string original;
     QStringList boxes;
     std::function<bool()> answer;
 
     std::string Ini() const {
-        return testsupport::ReadBytes(dir->filePath("Poker.ini").toStdString());
+        return testsupport::ReadBytes(home.filePath("Poker.ini").toStdString());
+    }
+    // Names and lines of the tables are written with %FF for a byte that is no text.
+    static std::string Bytes(const QString& text) {
+        return QByteArray::fromPercentEncoding(text.toUtf8()).toStdString();
     }
     void AddFiles(int page, const QStringList& names) {
         for (const QString& name : names) {
-            testsupport::WriteBytes(
-                dir->filePath((page == 0 ? "sound/" : "card/") + name).toStdString(), "");
+            testsupport::WriteBytes(Bytes(home.filePath((page == 0 ? "sound/" : "card/") + name)),
+                                    "");
         }
     }
     void Open(int page) {
         dialog = std::make_unique<frmSetting>();
         dialog->show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
         dialog->cmdSelectSet_Click(page);
+        QCoreApplication::processEvents(); // the page laid out for its texts
+    }
+    static QColor SelectedColor(const QListWidget* list) {
+        const QRect row = list->visualItemRect(list->currentItem());
+        return list->viewport()->grab().toImage().pixelColor(list->viewport()->width() / 2,
+                                                             row.top() + 1);
+    }
+    static int Apart(const QColor& a, const QColor& b) {
+        return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue());
     }
     static void Choose(QListWidget* list, const QString& text) {
         QListWidgetItem* item = list->findItems(text, Qt::MatchExactly).value(0);
@@ -52,7 +67,7 @@ class TestSettingDialog : public QObject {
         for (const QString& line : lines) {
             const std::string key = "\n" + line.section('=', 0, 0).toStdString() + "=";
             const std::size_t at = text.find(key) + 1;
-            text.replace(at, text.find('\r', at) - at, line.toStdString());
+            text.replace(at, text.find('\r', at) - at, Bytes(line));
         }
         return text;
     }
@@ -60,7 +75,9 @@ class TestSettingDialog : public QObject {
   private slots:
     void init() {
         dir = std::make_unique<QTemporaryDir>();
-        platform::SetProgramFolder(dir->path().toStdString());
+        home.setPath(dir->filePath(QString("a folder deep down/").repeated(6)));
+        QVERIFY(home.mkpath("."));
+        platform::SetProgramFolder(home.path().toStdString());
         platform::SetPauseHook([](int) {});
         basIniProc::InitIniFile();
         original = Ini();
@@ -74,15 +91,19 @@ class TestSettingDialog : public QObject {
 
     void cleanup() {
         dialog.reset();
+        std::filesystem::remove_all(dir->path().toStdString()); // names that are no text too
         settings::SetMessageBoxHook(nullptr);
         platform::SetPauseHook(nullptr);
         platform::SetProgramFolder("");
     }
 
-    // The stored file is found in any case among the sorted matching files, else the
-    // last is selected (*); はい saves it in its key's line and keeps every other byte,
-    // or refuses a name the file cannot hold. The page reads in rows, top to bottom,
-    // left to right, each from one left edge: a widget moved in the grid breaks that.
+    // The stored file is found by its bytes, else in any case of its ASCII letters,
+    // among the sorted matching files, else the last is selected (*); はい (Space)
+    // saves it in its key's line and keeps every other byte, or refuses a name the
+    // file cannot hold, and keeps the focus. The page reads in rows, top to bottom,
+    // left to right, each from one left edge, however long the name (a widget moved
+    // in the grid, or text run under the preview, breaks that). No page button stays
+    // the default, and the focused list's selection stands out from the other's.
     void showsAndSavesTheStoredFile_data() {
         Columns<int, QStringList, QString, QString, QString>("page", "files", "stored", "shown",
                                                              "saved");
@@ -93,6 +114,21 @@ class TestSettingDialog : public QObject {
             << 0 << QStringList{"b.WAV", "Card.wav", "a.mid", "x.txt"} << "\\A.MID"
             << "a.mid* b.WAV Card.wav " + sound + "A.MIDです|設定を、a.midに変更しますか？"
             << "CARD=\\a.mid";
+        const QString lossy = "a" + QString(QChar::ReplacementCharacter) + ".wav";
+        QTest::newRow("the bytes, not a look-alike")
+            << 0 << QStringList{"a%FE.wav", "a%FF.wav"} << "\\a%FF.wav"
+            << lossy + " " + lossy + "* " + sound + lossy + "です|設定を、" + lossy +
+                   "に変更しますか？"
+            << "CARD=\\a%FF.wav";
+        QTest::newRow("the case stored, not another")
+            << 0 << QStringList{"B.wav", "b.wav"} << "\\b.wav"
+            << "B.wav b.wav* " + sound + "b.wavです|設定を、b.wavに変更しますか？"
+            << "CARD=\\b.wav";
+        const QString longName = QString("a_long_card_name_").repeated(14) + ".bmp";
+        QTest::newRow("long name beside the preview")
+            << 1 << QStringList{longName} << "\\" + longName
+            << longName + "* " + card + longName + "です|設定を、" + longName + "に変更しますか？"
+            << "URA=\\" + longName;
         QTest::newRow("missing file")
             << 1 << QStringList{"p.JPG", "q.ico", "r.png"} << "\\gone.bmp"
             << "p.JPG q.ico* " + card + "gone.bmpです|" + notFound << "URA=\\q.ico";
@@ -116,7 +152,7 @@ class TestSettingDialog : public QObject {
         QFETCH(QString, saved);
         AddFiles(page, files);
         basIniProc::WriteIni(page == 0 ? "SOUND" : "CARD", page == 0 ? "CARD" : "URA",
-                             stored.toStdString());
+                             Bytes(stored));
         original = Ini();
         Open(page);
         QFrame* frame = page == 0 ? dialog->freSound : dialog->freCard;
@@ -126,10 +162,23 @@ class TestSettingDialog : public QObject {
             shown += list->item(row)->text() + (row == list->currentRow() ? "* " : " ");
         }
         for (const WrapLabel* label : frame->findChildren<WrapLabel*>()) {
-            shown += "|" + label->text().replace(QDir(dir->path()).absolutePath(), "~");
+            shown += "|" + label->text().replace(home.absolutePath(), "~");
         }
         QTEST(shown, "shown");
-        QTest::mouseClick(page == 0 ? dialog->cmdSoundSet : dialog->cmdCardSet, Qt::LeftButton);
+        QListWidget* keys = page == 0 ? dialog->lstSoundKey : dialog->lstCardKey;
+        QTest::mouseClick(dialog->cmdSelectSet[page], Qt::LeftButton);
+        QTest::mouseClick(keys->viewport(), Qt::LeftButton, {},
+                          keys->visualItemRect(keys->item(0)).center());
+        QVERIFY(std::none_of(dialog->cmdSelectSet.begin(), dialog->cmdSelectSet.end(),
+                             [](QPushButton* button) { return button->isDefault(); }));
+        if (list->currentItem() != nullptr) {
+            QVERIFY(Apart(SelectedColor(keys), SelectedColor(list)) > 150);
+            QVERIFY(Apart(SelectedColor(list), list->palette().color(QPalette::Base)) > 90);
+        }
+        QPushButton* set = page == 0 ? dialog->cmdSoundSet : dialog->cmdCardSet;
+        set->setFocus();
+        QTest::keyClick(set, Qt::Key_Space);
+        QCOMPARE(dialog->focusWidget(), set);
         QCOMPARE(boxes.value(0), saved.startsWith("VESK") ? saved : "");
         QCOMPARE(Ini(), saved.startsWith("VESK") ? original : With({saved}));
 
@@ -148,7 +197,8 @@ class TestSettingDialog : public QObject {
     // The speed box starts at the running speed's step and the colour boxes at the
     // table's colour; the colour saved is the one last previewed with チェック, the
     // table's own before any preview. A write the file refused is reported, not
-    // announced as done.
+    // announced as done. Each colour box stands under its name, and はい keeps its
+    // place and the focus through a save.
     void savesSpeedAndColour() {
         QString shown;
         for (const int speed : {100, 150, 250, 1000}) {
@@ -168,11 +218,30 @@ class TestSettingDialog : public QObject {
         QCOMPARE(Ini(), With({"BACKCOLOR=197121"}));
         QTest::mouseClick(dialog->cmdColorCheck, Qt::LeftButton);
         dialog->cmbRGB[0]->setCurrentIndex(1);
-        QTest::mouseClick(dialog->cmdSpeedSet, Qt::LeftButton);
+        const auto places = [this] {
+            const QLabel* names = nullptr;
+            for (const QLabel* label : dialog->freEtc->findChildren<QLabel*>()) {
+                names = label->text().startsWith("赤") ? label : names;
+            }
+            QString offsets;
+            for (int i = 0; i < 3; ++i) {
+                const int name =
+                    names->x() + names->fontMetrics().horizontalAdvance(names->text().left(8 * i));
+                offsets += QString::number(dialog->cmbRGB.at(i)->x() - name) + " ";
+            }
+            return offsets + QString::number(dialog->cmdSpeedSet->x());
+        };
+        const QString before = places();
+        QVERIFY2(before.startsWith("0 0 0 "), qPrintable(before));
+        dialog->cmdSpeedSet->setFocus();
+        QTest::keyClick(dialog->cmdSpeedSet, Qt::Key_Space);
+        QCoreApplication::processEvents();
+        QCOMPARE(places(), before);
+        QCOMPARE(dialog->focusWidget(), dialog->cmdSpeedSet);
         QTest::mouseClick(dialog->cmdSetColor, Qt::LeftButton);
         QCOMPARE(shown, "100 200 300 300 300 001 002 003");
         QCOMPARE(Ini(), With({"GAME=300", "BACKCOLOR=1971210"}));
-        QVERIFY(QFile::remove(dir->filePath("Poker.ini")) && QDir(dir->path()).mkdir("Poker.ini"));
+        QVERIFY(QFile::remove(home.filePath("Poker.ini")) && home.mkdir("Poker.ini"));
         dialog->cmbSpeed->setCurrentIndex(0);
         QTest::mouseClick(dialog->cmdSpeedSet, Qt::LeftButton);
         QCOMPARE(boxes, QStringList{"VESK POKER|設定ファイルに書き込めませんでした。"});
@@ -197,7 +266,7 @@ class TestSettingDialog : public QObject {
         answer = [] { return false; };
         QTest::mouseClick(dialog->cmdCardSet, Qt::LeftButton);
         QCOMPARE(Ini(), With({lines[4]}));
-        answer = [this] { return QFile::remove(dir->filePath("card/my_7.bmp")); };
+        answer = [this] { return QFile::remove(home.filePath("card/my_7.bmp")); };
         QTest::mouseClick(dialog->cmdCardSet, Qt::LeftButton);
         QTest::mouseClick(dialog->cmdCardSet, Qt::LeftButton);
         AddFiles(1, {"my_7.bmp"});
@@ -239,7 +308,7 @@ class TestSettingDialog : public QObject {
     // The chosen file plays under "TEST" until ストップ, the next テスト or the closing
     // of the dialog; a button that stayed disabled would ignore the next click.
     void testSoundPlaysUntilStoppedOrClosed() {
-        soundfiles::WriteWav(dir->filePath("sound/long.wav"), 15000, 0);
+        soundfiles::WriteWav(home.filePath("sound/long.wav"), 15000, 0);
         Open(0);
         QString playing;
         for (QPushButton* button :
