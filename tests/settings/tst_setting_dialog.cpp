@@ -125,7 +125,7 @@ class TestSettingDialog : public QObject {
             << "B.wav b.wav* " + sound + "b.wavです|設定を、b.wavに変更しますか？"
             << "CARD=\\b.wav";
         const QString longName = QString("a_long_card_name_").repeated(14) + ".bmp";
-        QTest::newRow("long name beside the preview")
+        QTest::newRow("long name clear of the preview")
             << 1 << QStringList{longName} << "\\" + longName
             << longName + "* " + card + longName + "です|設定を、" + longName + "に変更しますか？"
             << "URA=\\" + longName;
