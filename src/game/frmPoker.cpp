@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 #include <utility>
@@ -55,9 +56,9 @@ frmPoker::frmPoker(QWidget* parent) : QWidget(parent) {
     setMinimumSize(SmallestTableSize());
     resize(platform::TwipsToPixels(kInnerWidth), platform::TwipsToPixels(kInnerHeight));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                 screen->availableGeometry())
+                 .topLeft());
     }
     qApp->installEventFilter(this);
     platform::SetGameWindow(this);

@@ -140,9 +140,6 @@ void frmPoker::SetButtons(int Mode) {
 }
 
 void frmPoker::cmdOneBet_Click() {
-    if (lngWager >= kMaxWager) {
-        return;
-    }
     StopWinSounds();
     CoinProc(1);
     ShowPayTable();

@@ -47,9 +47,8 @@ QString FaceName(std::int16_t suit, std::int16_t rank) {
     if (suit < 1 || suit > 4 || rank < 0 || rank > 12) {
         return "joker";
     }
-    return QString("%1 of %2")
-        .arg(ranks.at(static_cast<std::size_t>(rank)),
-             suits.at(static_cast<std::size_t>(suit - 1)));
+    return QString(ranks.at(static_cast<std::size_t>(rank))) + " of " +
+           suits.at(static_cast<std::size_t>(suit - 1));
 }
 
 QString HandNameOf(const std::string& code) {
@@ -78,8 +77,6 @@ void frmPoker::Form_Load() {
     ShowDoublePanel(false);
     CoinProc(0);
     basPokerProc::intDoubleStyle = basPokerProc::kStyleStandard;
-    intMsgBlink = 0;
-    intGameNo = 1;
 }
 
 // Nothing else is left to tell the player of a save that failed at the very end.

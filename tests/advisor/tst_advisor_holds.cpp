@@ -204,6 +204,7 @@ class TestHolds : public QObject {
         Row("four to a royal and the hold of none", "TS JS QS KS 3D", QList<int>{0, 3}, 15);
         Row("four of a kind drawing five", "KC KD KH KS 4C", QList<int>{3}, 15);
         Row("royal dealt", "AH KH QH JH TH", QList<int>{}, kAllHeld);
+        Row("nothing worth keeping", "2H 6C AD 9D 7H", QList<int>{}, 0);
         Row("five of a kind dealt", "JK 8C 8D 8H 8S", QList<int>{}, kAllHeld);
     }
     void valuesAgreeWithEveryDraw() {

@@ -4,10 +4,14 @@
 #include "config/PictureFile.h"
 #include "config/ProfileText.h"
 #include "config/basIniProc.h"
+#include "config/frmWait.h"
 #include "platform/ProgramFolder.h"
 #include "support/Columns.h"
 #include "support/Files.h"
 
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
 #include <QtTest>
 #include <fcntl.h>
 #include <filesystem>
@@ -75,6 +79,33 @@ class TestAssets : public QObject {
             const QString file = path("SOUND", key).replace('\\', '/');
             QVERIFY2(testsupport::ReadBytes(file.toStdString()).starts_with("RIFF"), key);
         }
+    }
+
+    // The wait window in the middle of the screen: a dark edge and a yellow line round
+    // the green, the title yellow over white words, and a yellow bar as long as its
+    // blanks in a dark trough as long as all of them.
+    void waitWindowShowsTheLoad() {
+        frmWait wait;
+        wait.lblWaitBar->setText(QString(frmWait::kBarBlanks / 2, ' '));
+        const QPoint offCentre = wait.geometry().center() -
+                                 QGuiApplication::primaryScreen()->availableGeometry().center();
+        QVERIFY(offCentre.manhattanLength() <= 1);
+        const QImage window = wait.grab().toImage();
+        const QImage bar = wait.lblWaitBar->grab().toImage();
+        const auto ink = [](const QLabel* label) {
+            return label->palette().color(QPalette::WindowText).name();
+        };
+        const auto at = [](const QImage& image, double across, int y) {
+            return image.pixelColor(static_cast<int>(across * (image.width() - 1)), y).name();
+        };
+        const int middle = window.height() / 2;
+        QCOMPARE(
+            (QStringList{window.pixelColor(1, middle).name(), window.pixelColor(7, middle).name(),
+                         window.pixelColor(12, middle).name(), ink(wait.lblTitle),
+                         ink(wait.lblWait), at(bar, 0, 0), at(bar, 0.25, bar.height() / 2),
+                         at(bar, 0.75, bar.height() / 2)}),
+            (QStringList{"#004800", "#ffff00", "#008000", "#ffff00", "#ffffff", "#004800",
+                         "#ffff00", "#004800"}));
     }
 
     // Each default name fills its own slot, and a missing file empties one.

@@ -83,11 +83,15 @@ class TestDouble : public GameFixture {
         Press(highLow ? Qt::Key_H : Qt::Key_G); // neither the dealer's card nor a HI/LOW card
         QVERIFY(timeline.isEmpty());
 
+        QSet<QString> tables;
+        onPause = [&](int) { tables << BackColor(form.get()).name(); };
         for (int i = 0; i < choices.size(); ++i) {
             Deal(highLow ? Cards{cards[i]} : refused + kFillers + Cards{cards[i]});
             Press(choices[i]);
         }
         QTEST(State(), "state");
+        // Only the flush bonus flashes the table.
+        QCOMPARE(tables.contains(tablecolor::kWhite.name()), State().contains("win 100"));
         const bool won = State() != "state 0, win 0, coins 40";
         QCOMPARE(form->lblResult->text(), won ? "PLAYER WIN!" : "PLAYER LOSE!");
         QCOMPARE(Heard("WIN1") + Heard("WIN2"), won ? choices.size() : 0);
@@ -155,7 +159,8 @@ class TestDouble : public GameFixture {
         QSet<QString> seen; // results, table colours and the hand row's colours
         onPause = [&](int) {
             seen << form->lblResult->text() << BackColor(form.get()).name()
-                 << "row " + BackColor(form->lbl1Win[row]).name();
+                 << "row " + BackColor(form->lbl1Win[row]).name() + " " +
+                        BackColor(form->lblWinName[row]).name();
         };
         onEvents = [&] {
             if (form->blnDealing) {
@@ -171,7 +176,8 @@ class TestDouble : public GameFixture {
                  (QStringList{QString::number(paid), QString::number(2 * paid)}));
         QCOMPARE(Table(), Faces(Cards{dealer} + cards));
         QCOMPARE(seen.contains(tablecolor::kWhite.name()), hand >= 0);
-        QCOMPARE(seen.contains("row " + tablecolor::kRed.name()), hand >= 0);
+        QCOMPARE(seen.contains("row " + tablecolor::kRed.name() + " " + tablecolor::kRed.name()),
+                 hand >= 0);
         if (hand >= 0) {
             QVERIFY(
                 seen.contains(QString::fromStdString(basPokerProc::HandName(std::int16_t(hand)))));

@@ -5,6 +5,8 @@
 #include <QtTest>
 #include <csignal>
 #include <limits>
+#include <pthread.h>
+#include <thread>
 
 // The count's steps, each a pause and the sounds after it, as "step xHowOften".
 static QStringList CountSteps(const QStringList& timeline) {
@@ -42,6 +44,21 @@ class TestGameCoins : public GameFixture {
         platform::CloseOnQuitSignals(*form);
         QTRY_VERIFY(!form->isVisible());
         QCOMPARE(basIniProc::GetIni("COIN", "TOTAL"), std::string("0"));
+    }
+
+    // Another signal (a child ending, a timer) leaves a real pause running to its end.
+    void onlyAQuitSignalCutsAPause() {
+        std::signal(
+            SIGUSR1, +[](int) {});
+        const pthread_t sleeper = pthread_self();
+        std::thread poke([sleeper] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            pthread_kill(sleeper, SIGUSR1);
+        });
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(200);
+        const bool quit = platform::SleepUnlessQuit(until);
+        poke.join();
+        QVERIFY(!quit && std::chrono::steady_clock::now() >= until);
     }
 
     void balanceAndTotalsStopAtTheLimit_data() {

@@ -127,6 +127,10 @@ class TestGameLayout : public GameFixture {
     // pixels of its twips.
     void resizeLaysOutInPixels() {
         QCOMPARE(platform::TwipsPerPixel(), 15.0);
+        const QPoint offCentre =
+            form->frameGeometry().center() - form->screen()->availableGeometry().center();
+        QVERIFY(offCentre.manhattanLength() <= 10); // the game starts in the middle
+
         form->resize(1200, 900);
         QTRY_COMPARE(form->size(), QSize(1200, 900));
         QCOMPARE(Places({}).mid(15, 1) + Places({}).mid(45, 1),

@@ -108,8 +108,8 @@ class TestSettingDialog : public QObject {
         Columns<int, QStringList, QString, QString, QString>("page", "files", "stored", "shown",
                                                              "saved");
         const QString notFound = "現在設定されているファイルが見つかりませんでした。";
-        const QString sound = "|~/sound||説明：カードが回るときの音|現在の設定は、";
-        const QString card = "|~/card||説明：カードの裏の絵|現在の設定は、";
+        const QString sound = "|~/sound|#c00000|説明：カードが回るときの音|現在の設定は、";
+        const QString card = "|~/card|#c00000|説明：カードの裏の絵|現在の設定は、";
         QTest::newRow("found in any case")
             << 0 << QStringList{"b.WAV", "Card.wav", "a.mid", "x.txt"} << "\\A.MID"
             << "a.mid* b.WAV Card.wav " + sound + "A.MIDです|設定を、a.midに変更しますか？"
@@ -138,10 +138,10 @@ class TestSettingDialog : public QObject {
                                     << "a\nb.wav* " + sound + "です|" + notFound
                                     << "VESK POKER|このファイル名は設定ファイルに書き込めません。";
         const QString warning =
-            "|指定されたフォルダにファイルがないのでカード柄の設定はできません。|";
+            "|指定されたフォルダにファイルがないのでカード柄の設定はできません。#c00000|";
         QTest::newRow("empty folder")
             << 1 << QStringList{} << "\\a.bmp"
-            << QString(card).replace("||", warning) + "a.bmpです|" + notFound
+            << QString(card).replace("|#c00000|", warning) + "a.bmpです|" + notFound
             << "VESK POKER|ファイルが選択されていません。";
     }
 
@@ -162,7 +162,9 @@ class TestSettingDialog : public QObject {
             shown += list->item(row)->text() + (row == list->currentRow() ? "* " : " ");
         }
         for (const WrapLabel* label : frame->findChildren<WrapLabel*>()) {
-            shown += "|" + label->text().replace(home.absolutePath(), "~");
+            const QColor ink = label->palette().color(QPalette::WindowText);
+            shown += "|" + label->text().replace(home.absolutePath(), "~") +
+                     (ink == dialog->palette().color(QPalette::WindowText) ? "" : ink.name());
         }
         QTEST(shown, "shown");
         QListWidget* keys = page == 0 ? dialog->lstSoundKey : dialog->lstCardKey;
@@ -209,6 +211,7 @@ class TestSettingDialog : public QObject {
         basIniProc::intGameSpeed = 201;
         basIniProc::lngBackColor = 3 * 65536 + 2 * 256 + 1;
         Open(2);
+        QVERIFY(dialog->lblColorSetting->isHidden());
         shown += dialog->cmbSpeed->currentText();
         for (int i = 0; i < 3; ++i) {
             shown += " " + dialog->cmbRGB.at(i)->currentText();
@@ -216,7 +219,15 @@ class TestSettingDialog : public QObject {
         }
         QTest::mouseClick(dialog->cmdSetColor, Qt::LeftButton);
         QCOMPARE(Ini(), With({"BACKCOLOR=197121"}));
+        QVERIFY(dialog->lblColorSetting->isVisible());
         QTest::mouseClick(dialog->cmdColorCheck, Qt::LeftButton);
+        QStringList inks; // the table's own inks on the colour made
+        for (const QLabel* line : dialog->lblCheckColor) {
+            inks << line->palette().color(QPalette::WindowText).name() + " " +
+                        line->palette().color(QPalette::Window).name();
+        }
+        QCOMPARE(inks, (QStringList{"#ffffff #0a141e", "#ffff00 #0a141e", "#00ffff #0a141e",
+                                    "#ff0000 #0a141e"}));
         dialog->cmbRGB[0]->setCurrentIndex(1);
         const auto places = [this] {
             const QLabel* names = nullptr;
@@ -261,6 +272,8 @@ class TestSettingDialog : public QObject {
             done += key + (n == 7 ? "の登録に失敗しました。\r\n" : "の登録をしました。\r\n");
         }
         Open(1);
+        dialog->lstCardKey->clearSelection();
+        QTest::mouseClick(dialog->cmdCardSet, Qt::LeftButton); // no key, nothing written
         Choose(dialog->lstCardKey, "C_05");
         Choose(dialog->filCard, "my_5.bmp");
         answer = [] { return false; };
@@ -276,8 +289,8 @@ class TestSettingDialog : public QObject {
         const QString offer =
             "連続登録処理|同じマークと思われるファイルが１３枚見つかりました。\r\n"
             "各番号にすべて、登録しますか？";
-        QCOMPARE(boxes,
-                 (QStringList{offer, offer, done, offer, "VESK POKER|連続登録に失敗しました。"}));
+        QCOMPARE(boxes, (QStringList{"VESK POKER|設定項目が選択されていません。", offer, offer,
+                                     done, offer, "VESK POKER|連続登録に失敗しました。"}));
         lines.removeAt(6);
         QCOMPARE(Ini(), With(lines << "URA=\\my_5.bmp"));
     }
@@ -310,14 +323,16 @@ class TestSettingDialog : public QObject {
     void testSoundPlaysUntilStoppedOrClosed() {
         soundfiles::WriteWav(home.filePath("sound/long.wav"), 15000, 0);
         Open(0);
-        QString playing;
+        QString playing; // "d": テスト is off for the pause before the sound
+        platform::SetPauseHook(
+            [&](int) { playing += dialog->cmdSoundTest->isEnabled() ? "e" : "d"; });
         for (QPushButton* button :
              {dialog->cmdSoundTest, dialog->cmdSoundStop, dialog->cmdSoundTest}) {
             QTest::mouseClick(button, Qt::LeftButton);
             playing += basEffect::SoundIsPlaying("TEST") ? "1" : "0";
         }
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
-        QCOMPARE(playing + (basEffect::SoundIsPlaying("TEST") ? "1" : "0"), "1010");
+        QCOMPARE(playing + (basEffect::SoundIsPlaying("TEST") ? "1" : "0"), "d10d10");
     }
 };
 
