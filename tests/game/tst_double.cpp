@@ -74,8 +74,10 @@ class TestDouble : public GameFixture {
         // RED/BLACK refuses a joker for any card, HI/LOW for the dealer's, and draws again.
         const Cards refused = style == Qt::Key_Return ? Cards{} : Cards{kJoker};
         Deal(refused + Cards{dealer});
+        ClearRecords();
         Press(style);
         QCOMPARE(State(), "state 3, win 10, coins 40");
+        QCOMPARE(Heard("CARD"), 6); // five backs dealt, then the dealer's face
         QCOMPARE(Table(), (QStringList{Face(dealer), "back", "back", "back", "back"}));
         QCOMPARE(form->lblHold[0]->text(), highLow ? "LOW" : "DEALER");
         QCOMPARE(Buttons(), QString());

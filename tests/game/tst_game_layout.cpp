@@ -123,6 +123,29 @@ class TestGameLayout : public GameFixture {
         }
     }
 
+    // How the table dresses its labels, by kind: the face's size, the ink, the fill
+    // (or the table's green showing through), and how many labels wear each.
+    void labelsAreDressedByKind() {
+        QMap<QString, int> looks;
+        for (const QLabel* label : form->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            const bool filled = label->autoFillBackground();
+            ++looks[QString("%1 %2 %3 %4")
+                        .arg(label->font().pointSizeF())
+                        .arg(label->font().bold() ? "bold" : "plain")
+                        .arg(ForeColor(label).name())
+                        .arg(filled ? BackColor(label).name() : "-")];
+        }
+        QStringList kinds;
+        for (auto kind = looks.cbegin(); kind != looks.cend(); ++kind) {
+            kinds << kind.key() + " x" + QString::number(kind.value());
+        }
+        QCOMPARE(kinds, (QStringList{"12 bold #00ffff - x6", "12 bold #c0c0c0 #000000 x5",
+                                     "12 bold #ff0000 - x1", "12 bold #ffff00 #0000c0 x18",
+                                     "12 bold #ffff00 - x4", "12 bold #ffffff - x10",
+                                     "15.75 bold #808000 - x5", "20.25 bold #ff0000 - x1",
+                                     "30 bold #ffff00 - x1"}));
+    }
+
     // A real resize lays the table out for the new size, and every control takes the
     // pixels of its twips.
     void resizeLaysOutInPixels() {
