@@ -136,6 +136,68 @@ class TestCoach : public GameFixture {
         QVERIFY(form->lblCoach->text().endsWith(chosen->lblValue->text()));
     }
 
+    // What the coach tells at each moment of a game, on the table's line and in the
+    // side window's double-up, session and return lines.
+    void tellsEachMoment_data() {
+        Columns<QList<Qt::Key>, QString, QString>("keys", "line", "window");
+        const QList<Qt::Key> offer{Qt::Key_S, Qt::Key_G, Qt::Key_H,     Qt::Key_J,
+                                   Qt::Key_K, Qt::Key_L, Qt::Key_Return};
+        const QString choices =
+            "             WIN   TIE   DOUBLE     HALF|STANDARD   47.2%  5.7%    10.00    10.00|"
+            "RED/BLACK  49.0%     -     9.96     9.98|HI/LOW     72.9%     -    14.59        -|"
+            "COLLECT                   10.00|";
+        const auto session = [](int decisions, int below, const char* given) {
+            return QString("DECISIONS     %1|BELOW BEST    %2|GIVEN UP      %3 COINS|"
+                           "BEST PLAY     73.452772 %|YOUR RETURN   ")
+                .arg(decisions)
+                .arg(below)
+                .arg(given);
+        };
+        const QString bet = "0.00 % (0 / 10)";
+        const QString gaveUp = session(1, 1, "4.18") + bet;
+        Row("before a deal", QList<Qt::Key>{}, "COACH ON",
+            "|||||" + session(0, 0, "0.00") + "- (0 / 0)");
+        Row("dealt", QList{Qt::Key_S}, "BEST 1.4181 · YOURS 0.2128",
+            "|||||" + session(0, 0, "0.00") + bet);
+        Row("on offer", offer,
+            "GAVE UP 0.4181 · STANDARD WIN 47.2% TIE 5.7% · DOUBLE 10.00 · COLLECT 10.00",
+            choices + gaveUp);
+        Row("drawn from the best",
+            QList{Qt::Key_S, Qt::Key_G, Qt::Key_H, Qt::Key_J, Qt::Key_K, Qt::Key_Return},
+            "STANDARD WIN 47.2% TIE 5.7% · DOUBLE 10.00 · COLLECT 10.00",
+            choices + session(1, 0, "0.00") + bet);
+        Row("STANDARD dealt", offer + QList{Qt::Key_Return}, "ANY CARD WIN 55.8% TIE 5.8%",
+            "STANDARD, THE ROUND DEALT|ANY CARD WIN 55.8% TIE 5.8%||||" + gaveUp);
+        Row("RED/BLACK dealt", offer + QList{Qt::Key_H}, "ANY CARD WIN 49.0%",
+            "RED/BLACK, THE ROUND DEALT|ANY CARD WIN 49.0%||||" + gaveUp);
+        Row("HI/LOW after a right guess", offer + QList{Qt::Key_J, Qt::Key_L},
+            "LOW WIN 62.8% · HIGH WIN 33.4% · GUESS 25.10 COLLECT 20.00",
+            "HI/LOW, THE ROUND DEALT|LOW WIN 62.8%|HIGH WIN 33.4%|GUESS 25.10 COLLECT 20.00||" +
+                gaveUp);
+        Row("collected", offer + QList{Qt::Key_Space}, "GAVE UP 0.4181 × WAGER",
+            "|||||" + session(1, 1, "4.18") + "100.00 % (10 / 10)");
+        Row("drawn from less than the best", QList{Qt::Key_S, Qt::Key_Return},
+            "GAVE UP 1.2053 × WAGER", "|||||" + session(1, 1, "12.05") + bet);
+    }
+
+    void tellsEachMoment() {
+        QFETCH(QList<Qt::Key>, keys);
+        TurnOn();
+        Deal(kTwoPair + Cards{C(1, 6), C(2, 9)} + kMissAgain);
+        Press(keys);
+        const frmCoach& side = *form->coachWindow;
+        QStringList window;
+        for (const auto& lines : {QList<QLabel*>(side.lblDouble.begin(), side.lblDouble.end()),
+                                  QList<QLabel*>(side.lblSession.begin(), side.lblSession.end()),
+                                  QList<QLabel*>(side.lblReturn.begin(), side.lblReturn.end())}) {
+            for (const QLabel* line : lines) {
+                window << line->text();
+            }
+        }
+        QTEST(form->lblCoach->text(), "line");
+        QTEST(window.join('|'), "window");
+    }
+
     // Every hold once, best first, the first being the marked one; and a ring covers
     // no label, button or other card at any size the table is laid out at.
     void sideWindowRanksEveryHold() {
@@ -174,39 +236,6 @@ class TestCoach : public GameFixture {
                 }
             }
         }
-    }
-
-    // A draw from less than the best gives up the difference, times the wager, and
-    // says so; a draw from the best adds a decision and nothing else.
-    void theTallyCountsWhatWasGivenUp() {
-        TurnOn();
-        DealWithMaxBet(kTwoPair);
-        advisor::Deal dealt{};
-        for (std::size_t i = 0; i < dealt.size(); ++i) {
-            dealt[i] = {kTwoPair[static_cast<qsizetype>(i)].suit,
-                        kTwoPair[static_cast<qsizetype>(i)].rank};
-        }
-        const advisor::HoldValues values = advisor::ValueHolds(dealt);
-        Deal(kMissAgain);
-        Press(Qt::Key_Return); // draws five: nothing made
-        const double gap = values[15] - values[0];
-        QCOMPARE(form->coachTally.decisions, 1);
-        QCOMPARE(form->coachTally.belowBest, 1);
-        QVERIFY(qFuzzyCompare(form->coachTally.coinsGivenUp, gap * 10));
-        QCOMPARE(form->lblCoach->text(), "GAVE UP " + QString::number(gap, 'f', 4) + " × WAGER");
-
-        DealWithMaxBet(kTwoPair);
-        HoldAll();
-        Press(Qt::Key_L);
-        Deal({C(3, 10)});
-        Press(Qt::Key_Return);
-        QCOMPARE(Status(), 2);
-        QCOMPARE(form->coachTally.decisions, 2);
-        QCOMPARE(form->coachTally.belowBest, 1);
-        QVERIFY2(form->lblCoach->text().endsWith("COLLECT 10.00"),
-                 qPrintable(form->lblCoach->text() + State()));
-        QVERIFY(
-            form->coachWindow->lblSession[2]->text().contains(QString::number(gap * 10, 'f', 2)));
     }
 };
 

@@ -107,6 +107,8 @@ class TestDataView : public GameFixture {
     void rowsAndTitleRunTheirCycles() {
         const auto view = std::make_unique<frmDataView>(&screen);
         view->Form_Activate();
+        QCOMPARE(std::pair(view->tmrData->interval(), view->tmrVeskPoker->interval()),
+                 std::pair(500, 10)); // a beat before the rows, the letters at once
         view->tmrData->stop();
         view->tmrVeskPoker->stop();
         while (view->intDataStep < 60) {
