@@ -1,6 +1,5 @@
 #include "Cards.h"
 #include "advisor/HoldValues.h"
-#include "platform/Random.h"
 #include "rules/basPokerProc.h"
 #include "support/Columns.h"
 
@@ -137,43 +136,6 @@ int HeldCount(int mask) {
     return std::popcount(static_cast<unsigned>(mask));
 }
 
-// The average pay of the real draw: thrown-away cards set aside, then DealCard for
-// each open position, as the game draws.
-std::pair<double, double> SampledValue(const Deal& deal, int mask, int draws) {
-    using namespace basPokerProc;
-    intGameStatus = 1;
-    double sum = 0.0;
-    double squares = 0.0;
-    for (int n = 0; n < draws; ++n) {
-        ClearArray(strDropMark);
-        ClearArray(strDropNo);
-        for (std::size_t i = 0; i < 5; ++i) {
-            strCardMark[i] = std::to_string(deal[i].suit);
-            strCardNo[i] = std::to_string(deal[i].rank);
-            if ((mask & (1 << i)) == 0) {
-                strDropMark[i] = strCardMark[i];
-                strDropNo[i] = strCardNo[i];
-            }
-        }
-        std::array<Card, 5> hand = deal;
-        for (std::size_t i = 0; i < 5; ++i) {
-            if ((mask & (1 << i)) == 0) {
-                std::int16_t suit = 0;
-                std::int16_t rank = 0;
-                DealCard(suit, rank);
-                strCardMark[i] = std::to_string(suit);
-                strCardNo[i] = std::to_string(rank);
-                hand[i] = {suit, rank};
-            }
-        }
-        const double pay = Pay(hand);
-        sum += pay;
-        squares += pay * pay;
-    }
-    const double mean = sum / draws;
-    return {mean, std::sqrt((squares / draws - mean * mean) / draws)};
-}
-
 struct Run {
     int exitCode = 0;
     QString out;
@@ -224,30 +186,10 @@ class TestHolds : public QObject {
         QCOMPARE(advisor::BestHold(values), best);
     }
 
-    // The real deal, seeded: within five standard errors of the exact value.
-    void dealCardAgreesWithTheValues_data() {
-        Columns<QString, int>("deal", "hold");
-        Row("two to a royal, joker in the pack", "AH KH 2C 7D 9S", 3);
-        Row("joker and two held", "JK QS JS 4D 4C", 7);
-    }
-    void dealCardAgreesWithTheValues() {
-        QFETCH(QString, deal);
-        QFETCH(int, hold);
-        platform::SeedRandom(22);
-        const Deal dealt = DealOf(deal);
-        const auto [mean, error] = SampledValue(dealt, hold, 60000);
-        const double exact = advisor::ValueHolds(dealt)[static_cast<std::size_t>(hold)];
-        QVERIFY2(std::abs(mean - exact) < 5 * error,
-                 qPrintable(QString("sampled %1 +- %2, exact %3").arg(mean).arg(error).arg(exact)));
-    }
-
     void toolRefusesBadLines_data() {
         Columns<QString, QString>("input", "message");
         Row("four cards", "1:0 1:1 1:2 1:3\n", "line 1: expected five cards suit:rank, found 4");
         Row("suit out of range", "1:0 1:1 1:2 1:3 5:4\n", "'5:4' is not a card");
-        Row("rank out of range", "1:0 1:1 1:2 1:3 1:13\n", "'1:13' is not a card");
-        Row("joker of a suit", "1:0 1:1 1:2 1:3 2:99\n", "'2:99' is not a card");
-        Row("not a number", "1:0 1:1 1:2 1:3 x:y\n", "'x:y' is not a card");
         Row("huge number", "1:0 1:1 1:2 1:3 1:99999999999999\n", "is not a card");
         Row("duplicate", "1:0 1:1 1:2 1:3 1:0\n", "the card 1:0 appears twice");
         Row("two jokers", "9:99 1:1 1:2 1:3 9:99\n", "two jokers");

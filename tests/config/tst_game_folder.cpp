@@ -1,5 +1,6 @@
 #include "config/ShippedAssets.h"
 #include "platform/ProgramFolder.h"
+#include "support/Columns.h"
 #include "support/Files.h"
 
 #include <QtTest>
@@ -43,23 +44,12 @@ class TestGameFolder : public QObject {
     // folder beside it, so it is shared by every player even where one can write
     // it; "missing" cannot be written at all.
     void gameFolderChoice_data() {
-        QTest::addColumn<QString>("program");
-        QTest::addColumn<QString>("xdgDataHome");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("writable program folder") << "program"
-                                                 << "xdg"
-                                                 << "program/";
-        QTest::newRow("installed, xdg") << "usr/games"
-                                        << "xdg"
-                                        << "xdg/vesk-poker/";
-        QTest::newRow("unwritable, xdg") << "missing"
-                                         << "xdg"
-                                         << "xdg/vesk-poker/";
-        QTest::newRow("unwritable, xdg relative") << "missing"
-                                                  << "xdg"
-                                                  << "home/.local/share/vesk-poker/";
-        QTest::newRow("unwritable, no xdg")
-            << "missing" << QString() << "home/.local/share/vesk-poker/";
+        Columns<QString, QString, QString>("program", "xdgDataHome", "expected");
+        Row("writable program folder", "program", "xdg", "program/");
+        Row("installed, xdg", "usr/games", "xdg", "xdg/vesk-poker/");
+        Row("unwritable, xdg", "missing", "xdg", "xdg/vesk-poker/");
+        Row("unwritable, xdg relative", "missing", "xdg", "home/.local/share/vesk-poker/");
+        Row("unwritable, no xdg", "missing", QString(), "home/.local/share/vesk-poker/");
     }
 
     void gameFolderChoice() {

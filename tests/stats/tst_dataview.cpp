@@ -177,10 +177,8 @@ class TestDataView : public GameFixture {
     // the game window once the screen has closed do not open it again.
     void heldKeysNeitherCloseNorReopen_data() {
         Columns<QString, QString>("events", "seen");
-        QTest::newRow("repeats, then a fresh press") << "repeat,pair,fresh"
-                                                     << "open open closed";
-        QTest::newRow("right click") << "right"
-                                     << "closed";
+        Row("repeats, then a fresh press", "repeat,pair,fresh", "open open closed");
+        Row("right click", "right", "closed");
     }
 
     void heldKeysNeitherCloseNorReopen() {
