@@ -110,7 +110,6 @@ void frmSetting::OpenEtcPage() {
         for (int n = 0; n <= 255; ++n) {
             box->addItem(ThreeDigits(n));
         }
-        box->setCurrentIndex(0);
     }
     cmbRGB[0]->setCurrentIndex(table.red());
     cmbRGB[1]->setCurrentIndex(table.green());

@@ -212,6 +212,9 @@ class TestSettingDialog : public QObject {
         basIniProc::lngBackColor = 3 * 65536 + 2 * 256 + 1;
         Open(2);
         QVERIFY(dialog->lblColorSetting->isHidden());
+        dialog->cmdSelectSet_Click(2); // the page again: the boxes still offer 000 to 255
+        QCOMPARE(dialog->cmbRGB[1]->count(), 256);
+        QCOMPARE(dialog->cmbRGB[1]->itemText(255), "255");
         shown += dialog->cmbSpeed->currentText();
         for (int i = 0; i < 3; ++i) {
             shown += " " + dialog->cmbRGB.at(i)->currentText();
