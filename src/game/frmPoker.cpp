@@ -44,7 +44,6 @@ LabelLook Look(const QString& text, const QColor& fore, Qt::Alignment align = Qt
 
 frmPoker::frmPoker(QWidget* parent) : QWidget(parent) {
     setWindowTitle("VESK POKER");
-    setAutoFillBackground(true);
     QPalette table = palette();
     table.setColor(QPalette::Window, kGreen);
     setPalette(table);

@@ -87,6 +87,7 @@ class TestAssets : public QObject {
     void waitWindowShowsTheLoad() {
         frmWait wait;
         wait.lblWaitBar->setText(QString(frmWait::kBarBlanks / 2, ' '));
+        wait.show();
         const QPoint offCentre = wait.geometry().center() -
                                  QGuiApplication::primaryScreen()->availableGeometry().center();
         QVERIFY(offCentre.manhattanLength() <= 1);

@@ -135,6 +135,7 @@ class TestGameLayout : public GameFixture {
                         .arg(ForeColor(label).name())
                         .arg(filled ? BackColor(label).name() : "-")];
         }
+        QCOMPARE(form->grab().toImage().pixelColor(2, 2), tablecolor::kGreen);
         QStringList kinds;
         for (auto kind = looks.cbegin(); kind != looks.cend(); ++kind) {
             kinds << kind.key() + " x" + QString::number(kind.value());
