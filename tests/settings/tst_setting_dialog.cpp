@@ -167,6 +167,17 @@ class TestSettingDialog : public QObject {
                      (ink == dialog->palette().color(QPalette::WindowText) ? "" : ink.name());
         }
         QTEST(shown, "shown");
+        QStringList titles; // the page's fixed words, in reading order
+        for (const QLabel* label : frame->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            if (qobject_cast<const WrapLabel*>(label) == nullptr) {
+                titles << label->text();
+            }
+        }
+        QCOMPARE(titles.join('|'),
+                 page == 0 ? "サウンド設定|に、*.wav、*.mid等の音ファイルを置いて下さい|"
+                             "サウンドの種類|選択できるファイル"
+                           : "カード柄設定|に、*.bmp、*.jpg 等の画像ファイルを置いて下さい|"
+                             "カード柄の種類|選択できるファイル|"); // and the preview
         QListWidget* keys = page == 0 ? dialog->lstSoundKey : dialog->lstCardKey;
         QTest::mouseClick(dialog->cmdSelectSet[page], Qt::LeftButton);
         QTest::mouseClick(keys->viewport(), Qt::LeftButton, {},
