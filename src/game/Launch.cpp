@@ -22,7 +22,6 @@ bool AnswerVersionRequest(int argc, char* argv[]) {
 // a desktop shows the running game under the menu entry's icon.
 bool StartAsTheOnlyGame() {
     QApplication::setApplicationName(VESK_APP_ID);
-    QApplication::setApplicationVersion(VESK_VERSION);
     QGuiApplication::setDesktopFileName(VESK_APP_ID);
     const QString besideProgram =
         QString::fromStdString(platform::ExecutableFolder()) + "vesk_poker.png";

@@ -3,6 +3,7 @@
 #include "config/ProfileText.h"
 #include "log/CoinGraph.h"
 #include "platform/QuitSignals.h"
+#include "platform/SingleGame.h"
 #include "support/Files.h"
 
 #include <QtTest>
@@ -160,6 +161,15 @@ class TestGameFiles : public GameFixture {
                                      saved.Find("COIN", "TOTAL_GET") + " " +
                                      saved.Find("COIN", "TOTAL_PUT")),
               "saved");
+    }
+
+    // A second start in the same folder is refused and brings the running game's
+    // window back from the task bar.
+    void aSecondStartRaisesTheFirst() {
+        QVERIFY(platform::ClaimGameFolder(folder->path().toStdString()));
+        form->showMinimized();
+        QVERIFY(!platform::ClaimGameFolder(folder->path().toStdString()));
+        QTRY_VERIFY(!form->isMinimized());
     }
 
     // M silences the game at any moment, a count included, and the next start stays

@@ -83,8 +83,8 @@ class TestSettingDialog : public QObject {
         original = Ini();
         boxes.clear();
         answer = [] { return true; };
-        settings::SetMessageBoxHook([this](const QString& title, const QString& text, bool) {
-            boxes << title + "|" + text;
+        settings::SetMessageBoxHook([this](const QString& title, const QString& text, bool ask) {
+            boxes << title + "|" + text + (ask ? "|Yes/No" : "");
             return answer();
         });
     }
@@ -302,7 +302,7 @@ class TestSettingDialog : public QObject {
         QTest::mouseClick(dialog->cmdCardSet, Qt::LeftButton);
         const QString offer =
             "連続登録処理|同じマークと思われるファイルが１３枚見つかりました。\r\n"
-            "各番号にすべて、登録しますか？";
+            "各番号にすべて、登録しますか？|Yes/No";
         QCOMPARE(boxes, (QStringList{"VESK POKER|設定項目が選択されていません。", offer, offer,
                                      done, offer, "VESK POKER|連続登録に失敗しました。"}));
         lines.removeAt(6);
