@@ -56,7 +56,6 @@ frmCoach::frmCoach(QWidget* game) : QWidget(game, Qt::Window), game_(game) {
     setWindowTitle("COACH");
     // Shown beside the table, it must not take the keys the player plays with.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setAutoFillBackground(true);
     QPalette black = palette();
     black.setColor(QPalette::Window, kBlack);
     setPalette(black);

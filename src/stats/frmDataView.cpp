@@ -43,7 +43,6 @@ constexpr std::array<const char*, 4> kTitles{"TOTAL BET COINS", "TOTAL PAY COINS
 } // namespace
 
 frmDataView::frmDataView(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint) {
-    setAutoFillBackground(true);
     QPalette black = palette();
     black.setColor(QPalette::Window, kBlack);
     setPalette(black);

@@ -92,6 +92,7 @@ class TestCoach : public GameFixture {
         form->close();
         Restart();
         QTRY_VERIFY(form->coachWindow != nullptr && form->coachWindow->isVisible());
+        QCOMPARE(form->coachWindow->grab().toImage().pixelColor(1, 1), QColor(Qt::black));
         form->coachWindow->close();
         QVERIFY(!form->blnCoach);
         QVERIFY(ReadBytes(Path("Poker.ini")).find("COACH=0\r\n") != std::string::npos);

@@ -75,7 +75,8 @@ class TestDataView : public GameFixture {
         for (std::size_t i = 0; i < stats.size(); ++i) {
             *stats[i] = first + step * static_cast<int>(i);
         }
-        const frmDataView view(&screen);
+        frmDataView view(&screen);
+        QCOMPARE(view.grab().toImage().pixelColor(1, 1), QColor(Qt::black));
         QList<QLabel*> values(view.lblData.begin(), view.lblData.end());
         values.append({view.lblWinData.begin(), view.lblWinData.end()});
         for (std::size_t i = 0; i < stats.size(); ++i) {
