@@ -132,6 +132,7 @@ class TestDataView : public GameFixture {
         view->tmrData_Timer();
         QCOMPARE(Rows(*view, true).join(' '), dim);
         QCOMPARE(Rows(*view), (QStringList{"6000,4500", "6000,4500", "6000,6000", "6000,6000"}));
+        QCOMPARE(int{view->intDataStep}, 0);
 
         const QList<QLabel*> letters(view->lblVeskPoker.begin(), view->lblVeskPoker.end());
         const QString line = "4680,1750 5010,1750 5340,1750 5670,1750 6000,1750 6330,1750 "
@@ -148,6 +149,7 @@ class TestDataView : public GameFixture {
         }
         QCOMPARE(seen,
                  (QStringList{line, line, "#00ffff #0000ff #00ff00 #ff0000 #ffffff", "6000,6000"}));
+        QCOMPARE(int{view->intTitleStep}, 0); // and the title starts again
     }
 
     // X covers the game window, the title's first letter flying in before any row. A key
