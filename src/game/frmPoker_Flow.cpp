@@ -187,7 +187,6 @@ void frmPoker::ShowCard(int Index, bool Deal) {
     }
     basEffect::SoundPlayIfStopped("CARD");
     imgTable[i]->SetPicture(*picture, name);
-    imgTable[i]->repaint();
     platform::Pause(basIniProc::intGameSpeed);
 }
 
@@ -271,7 +270,6 @@ void frmPoker::imgTable_Click(int Index) {
 void frmPoker::ShowMsg(const QString& Text) {
     lblMsg->show();
     lblMsg->setText(Text);
-    lblMsg->repaint();
 }
 
 void frmPoker::tmrMsg_Timer() {
@@ -287,7 +285,6 @@ void frmPoker::ShowResult(const QString& Text) {
     lblResult->show();
     for (const QChar c : Text) {
         lblResult->setText(lblResult->text() + c);
-        lblResult->repaint();
         platform::DoEvents();
         platform::Pause(kTypingPause);
     }

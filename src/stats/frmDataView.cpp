@@ -213,8 +213,6 @@ void frmDataView::Step(Flight& flight) {
     if (left == flight.x && top == flight.y) {
         flight.arrived = true;
         SetForeColor(flight.item, flight.color);
-    } else {
-        flight.item->repaint();
     }
 }
 

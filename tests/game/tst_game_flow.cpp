@@ -1,11 +1,22 @@
 #include "GameFixture.h"
 
+#include "platform/QtPlatform.h"
+
 #include <QAccessible>
 #include <QtTest>
 
 // Whole games through the real buttons, labels, card images and keys.
 const QString kGameOver = "ＧＡＭＥ　ＯＶＥＲ";
 const QString kBetButtons = "MAX BET, 1 BET, REP BET";
+
+class PaintCount : public QObject {
+  public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
 
 class TestGameFlow : public GameFixture {
     Q_OBJECT
@@ -193,6 +204,17 @@ class TestGameFlow : public GameFixture {
         Press(Qt::Key_D); // the next bet clears the last payout
         QCOMPARE(Texts({form->lblWager, form->lblWin, form->lblPaid}),
                  (QStringList{"1", "0", "0"}));
+    }
+
+    // A real pause first paints what the game just set, then sleeps.
+    void aRealPausePaintsWhatWasJustSet() {
+        platform::InstallQtSeams();
+        QCoreApplication::processEvents();
+        PaintCount count;
+        form->lblResult->installEventFilter(&count);
+        form->lblResult->setText("PLAYER WIN!");
+        platform::Pause(1);
+        QCOMPARE(count.paints, 1);
     }
 
     // A second on, a second off, at ticks of 100 ms.
