@@ -66,7 +66,6 @@ std::vector<std::pair<QImage*, QFuture<QImage>>>& Loading() {
 // A missing file, the folder itself (an empty value) and a file that is no
 // picture all leave the card blank, as the player would expect of any of them.
 void StartCardPictures() {
-    Loading().clear();
     for (const PictureKey& picture : PictureKeys()) {
         const std::string path = strAppPath + "card" + GetIni("CARD", picture.key);
         Loading().emplace_back(
