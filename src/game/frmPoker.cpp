@@ -292,3 +292,13 @@ void frmPoker::resizeEvent(QResizeEvent* event) {
     Form_Resize();
     PlaceCoachLine();
 }
+
+// A window first shown minimized had its resize while minimized, when nothing is
+// laid out; the restore may bring no resize of its own.
+void frmPoker::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        Form_Resize();
+        PlaceCoachLine();
+    }
+}

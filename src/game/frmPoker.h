@@ -200,6 +200,7 @@ class frmPoker : public QWidget {
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     // Sets one of the busy flags for a scope and restores it after, so nested runs
