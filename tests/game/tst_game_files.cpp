@@ -154,6 +154,7 @@ class TestGameFiles : public GameFixture {
             Press(Qt::Key_Escape);
         }
         QTRY_VERIFY(!form->isVisible());
+        QVERIFY(timeline.contains("SoundCloseAll ")); // nothing sounds on after the window
         QTEST(static_cast<int>(timeline.filter("Pause ").size()), "pauses");
         QTEST(ReadBytes(Path("vesk_poker.log")), "log");
         const profile::ValueIndex saved(ReadBytes(Path("Poker.ini")));
