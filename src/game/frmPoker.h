@@ -245,6 +245,7 @@ class frmPoker : public QWidget {
     void CreditPayout();
     void CountPaidCoins();
     void PressIfEnabled(QPushButton* button, void (frmPoker::*handler)());
+    void PlayWinSound();
     void StopWinSounds();
     void TellSaveFailed();
     void RunPending();

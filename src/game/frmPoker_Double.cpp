@@ -26,7 +26,6 @@ namespace {
 constexpr std::int64_t kCountLimit = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t kFlushBonus = 5;
 constexpr std::int64_t kHighLowRunFactor = 2 * 2 * 2 * 2; // four right guesses
-constexpr std::int32_t kLoudWin = 60;
 constexpr int kFlashPause = 100;
 constexpr int kBonusPause = 1000;
 constexpr std::int32_t kFlashWhite = 0xFFFFFF;
@@ -189,7 +188,7 @@ void frmPoker::LoseToDealerJoker() {
 
 void frmPoker::DoubleWin() {
     CoinProc(75);
-    basEffect::SoundPlayIfStopped(lngWin < kLoudWin ? "WIN1" : "WIN2");
+    PlayWinSound();
     ShowResult("PLAYER WIN!");
     ShowMsg("ＤＯＵＢＬＥ／ＣＯＬＬＥＣＴ");
     ShowDoublePanel(true);

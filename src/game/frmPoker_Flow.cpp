@@ -21,7 +21,6 @@ namespace {
 constexpr int kTypingPause = 10;
 constexpr std::int16_t kLastGameNo = 1000;
 constexpr std::int32_t kHandCountLimit = 99999999;
-constexpr std::int32_t kLoudWin = 60;
 
 const QImage& FacePicture(std::int16_t suit, std::int16_t rank) {
     const auto r = static_cast<std::size_t>(rank);
@@ -163,7 +162,7 @@ void frmPoker::PayHand(int Code) {
     auto& count = basIniProc::lngPlayData.at(static_cast<std::size_t>(Code));
     count = count > kHandCountLimit ? 1 : count + 1;
     CoinProc(70);
-    basEffect::SoundPlayIfStopped(lngWin >= kLoudWin ? "WIN2" : "WIN1");
+    PlayWinSound();
     ShowWinHand(Code);
     ShowResult(HandNameOf(strWinHand));
     ShowMsg("ＤＯＵＢＬＥ／ＣＯＬＬＥＣＴ");
