@@ -21,7 +21,8 @@ class TestCoach : public GameFixture {
     // Coach on, its values ready: the tables are prepared once per run.
     void TurnOn() {
         Press(Qt::Key_C);
-        QVERIFY(form->coachWindow != nullptr && form->coachWindow->isVisible());
+        QVERIFY(form->coachWindow != nullptr && form->coachWindow->isVisible() &&
+                form->lblCoach->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(advisor::Ready(), 60000);
     }
 
