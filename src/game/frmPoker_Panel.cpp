@@ -75,10 +75,6 @@ void frmPoker::ShowDoublePanel(bool Visible) {
         SetLabelNumber(lblLuckNo, attempts + 1);
         SetLabelNumber(lblDoubleCollect, lngWin);
         SetLabelNumber(lblTryYourLuck, std::int64_t{lngWin} * 2);
-    } else {
-        SetLabelNumber(lblWinCoin, 0);
-        SetLabelNumber(lblDoubleCollect, 0);
-        SetLabelNumber(lblTryYourLuck, 0);
     }
     ShowDoubleStyle(Visible);
     for (QWidget* part : {lblWinCoinTitle, lblWinCoin, lblDoubleCollectTitle, lblDoubleCollect,
