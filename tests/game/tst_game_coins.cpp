@@ -46,7 +46,8 @@ class TestGameCoins : public GameFixture {
         QCOMPARE(basIniProc::GetIni("COIN", "TOTAL"), std::string("0"));
     }
 
-    // Another signal (a child ending, a timer) leaves a real pause running to its end.
+    // Another signal (a child ending, a timer) leaves a real pause, of over a second
+    // here, running to its end.
     void onlyAQuitSignalCutsAPause() {
         std::signal(
             SIGUSR1, +[](int) {});
@@ -55,7 +56,7 @@ class TestGameCoins : public GameFixture {
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
             pthread_kill(sleeper, SIGUSR1);
         });
-        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(200);
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(1100);
         const bool quit = platform::SleepUnlessQuit(until);
         poke.join();
         QVERIFY(!quit && std::chrono::steady_clock::now() >= until);
