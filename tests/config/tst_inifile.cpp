@@ -66,6 +66,12 @@ extern "C" int fsync(int fd) {
     return static_cast<int>(::syscall(SYS_fsync, fd));
 }
 
+mode_t Umask() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
 class TestIniFile : public QObject {
     Q_OBJECT
 
@@ -263,9 +269,13 @@ class TestIniFile : public QObject {
         QFETCH(QString, after);
         if (!before.isNull()) {
             WriteBytes(Ini(), before.toStdString());
+            fs::permissions(Ini(), fs::perms::owner_read | fs::perms::owner_write |
+                                       fs::perms::group_read); // the player's own 0640
         }
         QCOMPARE(Write(section, key, value), before != after);
         QCOMPARE(QString::fromStdString(ReadBytes(Ini())), after);
+        QCOMPARE(static_cast<int>(fs::status(Ini()).permissions() & fs::perms::mask),
+                 before.isNull() ? 0666 & ~Umask() : 0640);
         QCOMPARE(FileNames(*dir_), QStringList{"Poker.ini"});
     }
 
