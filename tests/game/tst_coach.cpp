@@ -221,6 +221,10 @@ class TestCoach : public GameFixture {
         QCOMPARE(holds.size(), 32);
         QCOMPARE(Texts({rows[0].lblCard[0], rows[0].lblCard[3]}), (QStringList{"·", "J♠"}));
         QCOMPARE(rows[31].lblValue->text(), QString("0.0000")); // five cards, no hand
+        const auto right = [](const QWidget* w) { return w->geometry().right(); };
+        QVERIFY(right(rows[0].lblRank) < rows[0].lblCard[0]->x() &&
+                right(rows[0].lblCard[4]) < rows[0].lblValue->x() &&
+                right(rows[0].lblValue) < rows[0].lblChosen->x()); // a row reads left to right
 
         for (const QSize size : {form->size(), QSize(1600, 1100)}) {
             form->resize(size);
