@@ -280,7 +280,7 @@ void frmPoker::CoachOnOffer() {
         }
     }
     const double collect = static_cast<double>(std::int64_t{lngWin} + lngPaid);
-    rows << QString("%1%2").arg("COLLECT", -22).arg(Coins(collect), 9);
+    rows << QString("COLLECT").leftJustified(22) + Coins(collect).rightJustified(9);
     line += "COLLECT " + Coins(collect);
     if (dblCoachGaveUp > 0) {
         line = "GAVE UP " + Value(dblCoachGaveUp) + kDot + line;

@@ -21,7 +21,7 @@ QString ServerName(const std::string& folder) {
     const QString canonical = QFileInfo(QString::fromStdString(folder)).canonicalFilePath();
     const QByteArray hash =
         QCryptographicHash::hash(canonical.toUtf8(), QCryptographicHash::Sha256);
-    return QString("vesk-poker-%1-%2").arg(::getuid()).arg(QString(hash.toHex().left(16)));
+    return "vesk-poker-" + QString::number(::getuid()) + "-" + hash.toHex().left(16);
 }
 
 // The lock is on the folder itself, so it leaves no file behind. Where the file

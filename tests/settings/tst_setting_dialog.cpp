@@ -290,6 +290,7 @@ class TestSettingDialog : public QObject {
         dialog->lstCardKey->clearSelection();
         QTest::mouseClick(dialog->cmdCardSet, Qt::LeftButton); // no key, nothing written
         Choose(dialog->lstCardKey, "C_05");
+        QCOMPARE(dialog->lblSetumei[1]->text(), "説明：クラブの05の絵");
         Choose(dialog->filCard, "my_5.bmp");
         answer = [] { return false; };
         QTest::mouseClick(dialog->cmdCardSet, Qt::LeftButton);
