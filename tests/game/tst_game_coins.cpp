@@ -120,6 +120,13 @@ class TestGameCoins : public GameFixture {
         QVERIFY(timeline.empty());
     }
 
+    // A key the game has no use for still reaches the controls: Tab moves the focus on.
+    void otherKeysReachTheControls() {
+        form->cmdOneBet->setFocus();
+        QTest::keyClick(form->cmdOneBet, Qt::Key_Tab);
+        QVERIFY(form->focusWidget() != form->cmdOneBet);
+    }
+
     // Esc or a quit signal mid-count closes once the payout is credited and saved.
     void closeDuringThePayoutWaitsForIt_data() {
         QTest::addColumn<int>("signal");
