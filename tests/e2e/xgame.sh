@@ -20,7 +20,9 @@ trap xgame_cleanup EXIT
 xgame_start_display() {
     local fdfile
     fdfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 "${XGAME_SCREEN:-1280x1024x24}" -nolisten tcp 3>"$fdfile" 2>/dev/null &
+    # -noreset: the server would reset as each game closes, refusing the next start meanwhile.
+    Xvfb -displayfd 3 -screen 0 "${XGAME_SCREEN:-1280x1024x24}" -nolisten tcp -noreset \
+        3>"$fdfile" 2>/dev/null &
     XGAME_XVFB_PID=$!
     for _ in $(seq 300); do
         [ -s "$fdfile" ] && break
