@@ -224,13 +224,13 @@ void frmPoker::SettleOpenGame() {
     basPokerProc::intGameStatus = 0;
 }
 
-// Every button cuts a win jingle short: the player has moved on.
 // A win of 60 coins or more sounds louder, the hand's and the double-up's alike.
 void frmPoker::PlayWinSound() {
     constexpr std::int32_t kLoudWin = 60;
     basEffect::SoundPlayIfStopped(lngWin >= kLoudWin ? "WIN2" : "WIN1");
 }
 
+// Every button cuts a win jingle short: the player has moved on.
 void frmPoker::StopWinSounds() {
     basEffect::SoundStop("WIN1");
     basEffect::SoundStop("WIN2");
