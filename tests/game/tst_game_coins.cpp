@@ -120,6 +120,24 @@ class TestGameCoins : public GameFixture {
         QVERIFY(timeline.empty());
     }
 
+    // The win's tune plays while the win is on offer and ends with the offer,
+    // whichever way the player takes it, before the next sound starts.
+    void winTuneEndsWithTheOffer_data() {
+        Columns<Qt::Key>("key");
+        Row("COLLECT", Qt::Key_Space);
+        Row("HALF DOUBLE", Qt::Key_A);
+        Row("DUAL/DOUBLE", Qt::Key_Return);
+    }
+
+    void winTuneEndsWithTheOffer() {
+        QFETCH(Qt::Key, key);
+        ReachOffer(kTwoPair);
+        ClearRecords();
+        Press(key);
+        const QStringList first = timeline.mid(0, 2);
+        QCOMPARE(first, (QStringList{"SoundStop WIN1", "SoundStop WIN2"}));
+    }
+
     // A key the game has no use for still reaches the controls: Tab moves the focus on.
     void otherKeysReachTheControls() {
         form->cmdOneBet->setFocus();
