@@ -296,7 +296,7 @@ class TestIniFile : public QObject {
         const std::string tail = "\r\n" + std::string(200, ';') + "\r\n";
         WriteBytes(Ini(), "[COIN]\r\nTOTAL=50" + tail);
         ::chmod(Ini().c_str(), obstacle == "read-only file" ? 0444 : 0666);
-        const auto save = [this] { return Write("COIN", "TOTAL", "7"); };
+        const auto save = [this] { return Write("COIN", "TOTAL", "1234"); }; // grows the file
         const std::string folder = dir_->path().toStdString();
         if (obstacle == "full disk") {
             QVERIFY(!testsupport::WithFileSizeLimit(64, save));
@@ -312,7 +312,8 @@ class TestIniFile : public QObject {
             QCOMPARE(testsupport::AsOrdinaryUser(save), written);
             ::chmod(folder.c_str(), 0700);
         }
-        QCOMPARE(ReadBytes(Ini()), "[COIN]\r\nTOTAL=" + std::string(written ? "7" : "50") + tail);
+        QCOMPARE(ReadBytes(Ini()),
+                 "[COIN]\r\nTOTAL=" + std::string(written ? "1234" : "50") + tail);
         QCOMPARE(FileNames(*dir_), QStringList{"Poker.ini"});
     }
 
