@@ -249,7 +249,7 @@ class frmPoker : public QWidget {
     void StopWinSounds();
     void TellSaveFailed();
     void RunPending();
-    void BetAndDeal(QPushButton* button, int Mode);
+    void BetAndDeal(int Mode);
 
     // ---- Double-up rounds --------------------------------------------------------
     bool DoubleOfferedIn(std::int16_t Style) const;

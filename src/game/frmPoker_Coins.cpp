@@ -151,16 +151,15 @@ void frmPoker::cmdOneBet_Click() {
 }
 
 void frmPoker::cmdMaxBet_Click() {
-    BetAndDeal(cmdMaxBet, 10);
+    BetAndDeal(10);
 }
 
 void frmPoker::cmdRepBet_Click() {
-    BetAndDeal(cmdRepBet, 80);
+    BetAndDeal(80);
 }
 
 // MAX BET and REP BET differ only in how many coins they take; both deal at once.
-void frmPoker::BetAndDeal(QPushButton* button, int Mode) {
-    button->setEnabled(false);
+void frmPoker::BetAndDeal(int Mode) {
     StopWinSounds();
     SetButtons(99);
     CoinProc(Mode);
@@ -171,7 +170,6 @@ void frmPoker::BetAndDeal(QPushButton* button, int Mode) {
 }
 
 void frmPoker::cmdCollect_Click() {
-    cmdCollect->setEnabled(false);
     StopWinSounds();
     SetButtons(99);
     CoinProc(99);
@@ -184,7 +182,6 @@ void frmPoker::cmdCollect_Click() {
 }
 
 void frmPoker::cmdHalf_Click() {
-    cmdHalf->setEnabled(false);
     StopWinSounds();
     SetButtons(99);
     CoinProc(50);

@@ -87,9 +87,6 @@ bool frmPoker::DoubleOfferedIn(std::int16_t Style) const {
 }
 
 void frmPoker::lblDblStyleName_Click(int Index) {
-    if (Index < 0 || Index >= static_cast<int>(kStyleEntries.size())) {
-        return;
-    }
     const auto i = static_cast<std::size_t>(Index);
     const StyleEntry entry = kStyleEntries[i];
     if (Busy() || intGameStatus != 2 || !lblDblStyleName[i]->isVisibleTo(this) ||

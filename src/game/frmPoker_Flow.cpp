@@ -103,7 +103,6 @@ void frmPoker::SetTableColor(std::int32_t Color) {
 void frmPoker::cmdDual_Click() {
     const BusyScope dealing(*this, blnDealing);
     CoachFollow();
-    cmdDual->setEnabled(false);
     StopWinSounds();
     SetButtons(99);
     platform::Randomize();

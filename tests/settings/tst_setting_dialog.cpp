@@ -334,11 +334,14 @@ class TestSettingDialog : public QObject {
         QCOMPARE(Ini(), With({"H_01=\\" + first}));
     }
 
-    // The chosen file plays under "TEST" until ストップ, the next テスト or the closing
-    // of the dialog; a button that stayed disabled would ignore the next click.
+    // A key clicked tells its sound. The chosen file plays under "TEST" until
+    // ストップ, the next テスト or the closing of the dialog; a button that stayed
+    // disabled would ignore the next click.
     void testSoundPlaysUntilStoppedOrClosed() {
         soundfiles::WriteWav(home.filePath("sound/long.wav"), 15000, 0);
         Open(0);
+        Choose(dialog->lstSoundKey, "HOLD");
+        QCOMPARE(dialog->lblSetumei[0]->text(), "説明：ＨＯＬＤを押したときの音");
         QString playing; // "d": テスト is off for the pause before the sound
         platform::SetPauseHook(
             [&](int) { playing += dialog->cmdSoundTest->isEnabled() ? "e" : "d"; });
