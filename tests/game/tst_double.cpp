@@ -219,20 +219,25 @@ class TestDouble : public GameFixture {
                  QString("WIN1 WIN1 WIN1 WIN2 WIN1 WIN2"));
     }
 
-    // A round starts only while twice the best it can end with fits in 32 bits.
+    // A round starts only while twice the best it can end with fits in 32 bits, and
+    // that best with what is paid so far.
     void roundStartsOnlyWhileItsWinFits_data() {
-        Columns<Qt::Key, int, bool>("entry", "win", "started");
-        QTest::newRow("STANDARD") << Qt::Key_K << 536870911 << true;
-        QTest::newRow("STANDARD, one more") << Qt::Key_K << 536870912 << false;
-        QTest::newRow("HI/LOW, four doublings and a royal") << Qt::Key_J << 67105738 << true;
-        QTest::newRow("HI/LOW, one more") << Qt::Key_J << 67105739 << false;
+        Columns<Qt::Key, int, int, bool>("entry", "win", "paid", "started");
+        QTest::newRow("STANDARD") << Qt::Key_K << 536870911 << 0 << true;
+        QTest::newRow("STANDARD, one more") << Qt::Key_K << 536870912 << 0 << false;
+        QTest::newRow("HI/LOW, four doublings and a royal") << Qt::Key_J << 67105738 << 0 << true;
+        QTest::newRow("HI/LOW, one more") << Qt::Key_J << 67105739 << 0 << false;
+        QTest::newRow("paid so far, to the limit") << Qt::Key_K << 1000 << 2147481647 << true;
+        QTest::newRow("paid so far, one past") << Qt::Key_K << 1000 << 2147481648 << false;
     }
 
     void roundStartsOnlyWhileItsWinFits() {
         QFETCH(Qt::Key, entry);
         QFETCH(int, win);
+        QFETCH(int, paid);
         ReachOffer(kTwoPair);
         form->lngWin = win;
+        form->lngPaid = paid;
         Deal({C(1, 6)});
         Press(entry);
         QTEST(Status() == 3, "started");
