@@ -336,7 +336,7 @@ class TestSettingDialog : public QObject {
 
     // A key clicked tells its sound. The chosen file plays under "TEST" until
     // ストップ, the next テスト or the closing of the dialog; a button that stayed
-    // disabled would ignore the next click.
+    // disabled would ignore the next click, and テスト reads テスト again afterwards.
     void testSoundPlaysUntilStoppedOrClosed() {
         soundfiles::WriteWav(home.filePath("sound/long.wav"), 15000, 0);
         Open(0);
@@ -351,7 +351,9 @@ class TestSettingDialog : public QObject {
             playing += basEffect::SoundIsPlaying("TEST") ? "1" : "0";
         }
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
-        QCOMPARE(playing + (basEffect::SoundIsPlaying("TEST") ? "1" : "0"), "d10d10");
+        QCOMPARE(playing + (basEffect::SoundIsPlaying("TEST") ? "1" : "0") +
+                     dialog->cmdSoundTest->text(),
+                 "d10d10テスト");
     }
 };
 
