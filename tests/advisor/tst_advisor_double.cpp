@@ -107,45 +107,6 @@ class TestDouble : public QObject {
         QCOMPARE(odds.flush, flush);
         QCOMPARE(odds.bonusWagers + 1.0, bonusWagers + 1.0);
     }
-
-    void valuesOfDoublingAndCollecting_data() {
-        Columns<int, int, int, int, double, double, double, QString>(
-            "style", "win", "paid", "wager", "collect", "whole", "half", "shown");
-        // The dealer's joker loses; STANDARD's ties are dealt again until decided.
-        const double roundWin = 51.0 / 52 * StandardPick(24);
-        const double roundLose = 1.0 / 52 + 51.0 / 52 * (1.0 - StandardPick(24) - StandardTie());
-        const double standard = 2 * roundWin / (roundWin + roundLose);
-        Row("standard, ten", 3, 10, 0, 1, 10.0, 10 * standard, 5 + 5 * standard, "");
-        // Against a known seven a tie is replayed as a new round.
-        const double seven =
-            2 * (StandardPick(28) + StandardTie() * roundWin / (roundWin + roundLose));
-        Row("standard against a seven", 3, 10, 0, 1, 10.0, 10 * seven, 5 + 5 * seven, "7S");
-        Row("standard, fifteen stakes eight and sets eight aside", 3, 15, 4, 1, 19.0,
-            4 + 15 * standard, 12 + 8 * standard, "");
-        Row("red/black, five stakes two and sets two aside", 1, 5, 0, 1, 5.0, 5 * kRedBlackMultiple,
-            2 + 2 * kRedBlackMultiple, "");
-        Row("red/black, one stays whole", 1, 1, 0, 1, 1.0, kRedBlackMultiple, kRedBlackMultiple,
-            "");
-        // The better guess on every dealer's card: 480 of the 13 ranks' cards in all.
-        Row("high/low, no half double", 2, 10, 3, 2, 13.0,
-            3 + 10 * 2 * HighLowRight(1, 0) + 10 * 2 * 51.0 * 480 / 13 / PackWeight(51), -1.0, "");
-    }
-    void valuesOfDoublingAndCollecting() {
-        QFETCH(int, style);
-        QFETCH(int, win);
-        QFETCH(int, paid);
-        QFETCH(int, wager);
-        QFETCH(double, collect);
-        QFETCH(double, whole);
-        QFETCH(double, half);
-        QFETCH(QString, shown);
-        const advisor::DoubleValues values =
-            advisor::ValueDouble(static_cast<DoubleStyle>(style), {win, paid, wager},
-                                 shown.isEmpty() ? std::vector<advisor::Card>{} : CardsOf(shown));
-        QCOMPARE(values.collect, collect);
-        QCOMPARE(values.whole, whole);
-        QCOMPARE(values.half.value_or(-1.0), half);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestDouble)

@@ -211,41 +211,6 @@ class TestAssets : public QObject {
         testsupport::WriteBytes(Card("down.bmp"), bytes);
         QTEST(ReadPictureFile(Card("down.bmp")).size(), "size");
     }
-
-    // What the stored value names, and what lies there, decide the picture: a huge one
-    // is not decoded at full size, a name that is not UTF-8 is not re-encoded on its
-    // way to the file, and what cannot be read leaves the card blank.
-    void storedValuesDecideWhatLoads_data() {
-        Columns<QString, QString, QSize, QSize>("value", "file", "picture", "size");
-        const QSize none(0, 0);
-        const QSize saved(20, 30);
-        Row("jpeg", "\\face.jpg", "face.jpg", saved, saved);
-        Row("subfolder", "\\deck\\red\\face.bmp", "deck/red/face.bmp", saved, saved);
-        Row("name not UTF-8", QString::fromLatin1("\\f\xe9.bmp"), QString::fromLatin1("f\xe9.bmp"),
-            saved, saved);
-        Row("missing file", "\\absent.bmp", "face.bmp", saved, none);
-        Row("empty value names the folder", "", "face.bmp", saved, none);
-        Row("no leading backslash", "face.bmp", "face.bmp", saved, none);
-        Row("truncated bitmap", "\\t.bmp", "t.bmp", QSize(), none);
-        Row("picture over 4 megapixels", "\\h.bmp", "h.bmp", QSize(2100, 2100), none);
-        Row("picture over the largest card", "\\l.bmp", "l.bmp", QSize(1600, 2000),
-            QSize(768, 960));
-    }
-
-    void storedValuesDecideWhatLoads() {
-        QFETCH(QString, value);
-        QFETCH(QString, file);
-        QFETCH(QSize, picture);
-        const std::string path = Card(file.toLatin1().toStdString());
-        if (picture.isValid()) {
-            SavePicture(path, picture);
-        } else {
-            testsupport::WriteBytes(path, std::string("BM\x36\0\0\0", 6));
-        }
-        WriteIni("CARD", "H_05", value.toLatin1().toStdString());
-        LoadCardPictures();
-        QTEST(picHeart[4].size(), "size");
-    }
 };
 
 QTEST_MAIN(TestAssets)

@@ -1,12 +1,7 @@
 #include "GameFixture.h"
 
-#include "platform/QuitSignals.h"
-
 #include <QtTest>
-#include <csignal>
 #include <limits>
-#include <pthread.h>
-#include <thread>
 
 // The count's steps, each a pause and the sounds after it, as "step xHowOften".
 static QStringList CountSteps(const QStringList& timeline) {
@@ -31,37 +26,6 @@ class TestGameCoins : public GameFixture {
     Q_OBJECT
 
   private slots:
-    // A shutdown's SIGTERM while the start still reads the pictures, before the game
-    // window exists: kept, it closes the window once built, and the game is saved.
-    // First of all: any later test has the signals caught already.
-    void signalBeforeTheWindowClosesItOnceBuilt() {
-        form.reset();
-        platform::CatchQuitSignals();
-        ::raise(SIGTERM);
-        basIniProc::InitIniFile();
-        basIniProc::WriteIni("COIN", "TOTAL", "");
-        Restart();
-        platform::CloseOnQuitSignals(*form);
-        QTRY_VERIFY(!form->isVisible());
-        QCOMPARE(basIniProc::GetIni("COIN", "TOTAL"), std::string("0"));
-    }
-
-    // Another signal (a child ending, a timer) leaves a real pause, of over a second
-    // here, running to its end.
-    void onlyAQuitSignalCutsAPause() {
-        std::signal(
-            SIGUSR1, +[](int) {});
-        const pthread_t sleeper = pthread_self();
-        std::thread poke([sleeper] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            pthread_kill(sleeper, SIGUSR1);
-        });
-        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(1100);
-        const bool quit = platform::SleepUnlessQuit(until);
-        poke.join();
-        QVERIFY(!quit && std::chrono::steady_clock::now() >= until);
-    }
-
     void balanceAndTotalsStopAtTheLimit_data() {
         Columns<int, int, int, int, QString>("coin", "totalGet", "totalPut", "win", "after");
         const int top = std::numeric_limits<std::int32_t>::max();
@@ -97,29 +61,6 @@ class TestGameCoins : public GameFixture {
         QCOMPARE(form->lblCredits->text(), QString::number(basIniProc::lngCoin));
     }
 
-    // A disabled button's key does nothing, nor does it press the focused 1 BET.
-    void keysOfDisabledButtonsDoNothing_data() {
-        Columns<bool, Qt::Key>("dealt", "key");
-        QTest::newRow("waiting: Space") << false << Qt::Key_Space;
-        QTest::newRow("waiting: G") << false << Qt::Key_G;
-        QTest::newRow("dealt: A") << true << Qt::Key_A;
-    }
-
-    void keysOfDisabledButtonsDoNothing() {
-        QFETCH(bool, dealt);
-        QFETCH(Qt::Key, key);
-        if (dealt) {
-            DealWithMaxBet(kNothing);
-        }
-        const QString state = State();
-        const auto holds = form->strHold;
-        ClearRecords();
-        Press(key, dealt ? nullptr : form->cmdOneBet);
-        QCOMPARE(State(), state);
-        QCOMPARE(form->strHold, holds);
-        QVERIFY(timeline.empty());
-    }
-
     // The win's tune plays while the win is on offer and ends with the offer,
     // whichever way the player takes it, before the next sound starts.
     void winTuneEndsWithTheOffer_data() {
@@ -143,35 +84,6 @@ class TestGameCoins : public GameFixture {
         form->cmdOneBet->setFocus();
         QTest::keyClick(form->cmdOneBet, Qt::Key_Tab);
         QVERIFY(form->focusWidget() != form->cmdOneBet);
-    }
-
-    // Esc or a quit signal mid-count closes once the payout is credited and saved.
-    void closeDuringThePayoutWaitsForIt_data() {
-        QTest::addColumn<int>("signal");
-        QTest::newRow("Esc") << 0;
-        QTest::newRow("SIGTERM") << SIGTERM;
-        QTest::newRow("SIGHUP") << SIGHUP;
-    }
-
-    void closeDuringThePayoutWaitsForIt() {
-        QFETCH(int, signal);
-        platform::CloseOnQuitSignals(*form);
-        Press(Qt::Key_D);
-        OfferWin(30);
-        bool asked = false;
-        onEvents = [&] {
-            if (form->blnPaying && !asked) {
-                asked = true;
-                signal == 0 ? Press(Qt::Key_Escape) : void(::raise(signal));
-            }
-        };
-        Click(form->cmdCollect);
-        QVERIFY(asked);
-        QCOMPARE(basIniProc::lngCoin, 79);
-        QTRY_VERIFY(!form->isVisible());
-        QCOMPARE(basIniProc::GetIni("COIN", "TOTAL") + basIniProc::GetIni("COIN", "TOTAL_GET") +
-                     "," + basIniProc::GetIni("COIN", "TOTAL_PUT"),
-                 std::string("791,30"));
     }
 
     // A coin sound for each coin of a small payout, the fanfare for 60 coins and more.

@@ -147,16 +147,6 @@ class TestGameLayout : public GameFixture {
                                      "30 bold #ffff00 - x1"}));
     }
 
-    // A game started minimized is laid out once restored, as at any other start.
-    void restoredFromMinimizedIsLaidOut() {
-        const QStringList normalStart = Places({});
-        form = std::make_unique<frmPoker>();
-        form->showMinimized();
-        QCoreApplication::processEvents();
-        form->showNormal();
-        QTRY_COMPARE(Places({}), normalStart);
-    }
-
     // A real resize lays the table out for the new size, and every control takes the
     // pixels of its twips.
     void resizeLaysOutInPixels() {

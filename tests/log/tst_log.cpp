@@ -5,11 +5,9 @@
 #include "support/Columns.h"
 #include "support/Files.h"
 
-#include <QScreen>
 #include <QtTest>
 #include <filesystem>
 #include <limits>
-#include <set>
 
 namespace fs = std::filesystem;
 using testsupport::ReadBytes;
@@ -29,17 +27,6 @@ QByteArray Games(int first, int last, int coin = 50) {
     return bytes;
 }
 
-// The colours present; lines drawn without antialiasing add no others.
-std::set<QRgb> Colours(const QImage& image) {
-    std::set<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            colours.insert(image.pixel(x, y));
-        }
-    }
-    return colours;
-}
-
 } // namespace
 
 class TestLog : public QObject {
@@ -53,37 +40,6 @@ class TestLog : public QObject {
         for (const auto& entry : fs::directory_iterator(folder.path().toStdString())) {
             fs::remove_all(entry.path());
         }
-    }
-
-    // The log is read back and written whole in the program's own form: the newest
-    // 100 records, each of six whole numbers; any other line is dropped.
-    void appendRewritesTheLog_data() {
-        Columns<QByteArray, QByteArray>("before", "after");
-        Row("no log yet", QByteArray(), kNewLine);
-        Row("99 records", Games(1, 99), Games(1, 99) + kNewLine);
-        Row("150 records", Games(1, 150), Games(52, 150) + kNewLine);
-        Row("last line without an end", Games(6, 6) + "7,-20,3,0,40,20",
-            Games(6, 6) + "7,-20,3,0,40,20\r\n" + kNewLine);
-        const auto odd = [](const char* name, const QByteArray& line, bool kept) {
-            Row(name, Games(6, 6) + line + Games(8, 8),
-                Games(6, 6) + (kept ? "7,-20,3,0,40,20\r\n" : "") + Games(8, 8) + kNewLine);
-        };
-        odd("blanks around numbers", " 7, -20 ,\t3,0,40,20\r\n", true);
-        odd("line feed alone", "7,-20,3,0,40,20\n", true);
-        odd("five fields", "7,-20,3,0,40\r\n", false);
-        odd("seven fields", "7,-20,3,0,40,20,1\r\n", false);
-        odd("letters", "7,-20,3,zero,40,20\r\n", false);
-        odd("beyond 32 bits", "7,-20,3,0,2147483648,20\r\n", false);
-    }
-
-    void appendRewritesTheLog() {
-        QFETCH(QByteArray, before);
-        if (!before.isNull()) {
-            WriteBytes(basLog::LogFilePath(), before.toStdString());
-        }
-        basLog::AppendLog(kNewGame);
-        QTEST(QByteArray::fromStdString(ReadBytes(basLog::LogFilePath())), "after");
-        QCOMPARE(testsupport::FileNames(folder), QStringList{"vesk_poker.log"});
     }
 
     // Links planted at every name the rewrite might use are never written through.
@@ -165,44 +121,6 @@ class TestLog : public QObject {
         QCOMPARE(path.size(), std::size_t{2});
         QCOMPARE(QPointF(path[0].x, path[0].y), QPointF(0, 500));
         QTEST(QPointF(path[1].x, path[1].y), "point");
-    }
-
-    // The axis white, the line yellow, on black, with nothing of the green table
-    // showing through the box; until the next drawing it stays as drawn.
-    void drawsTheLogAndKeepsTheDrawing() {
-        QWidget table;
-        table.setPalette(QPalette(Qt::green));
-        table.setAutoFillBackground(true);
-        table.resize(700, 400);
-        CoinGraphBox* box = new CoinGraphBox(&table);
-        box->setGeometry(10, 10, 400, 200);
-        table.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&table));
-        const auto shot = [&] { // what reached the screen, not a fresh rendering
-            return table.screen()
-                ->grabWindow(table.winId(), box->x(), box->y(), box->width(), box->height())
-                .toImage()
-                .convertToFormat(QImage::Format_RGB32);
-        };
-        const std::set<QRgb> axisOnly{qRgb(0, 0, 0), qRgb(255, 255, 255)};
-        const std::set<QRgb> withLine{qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 255, 0)};
-        basLog::DrawCoinGraph(box);
-        QCOMPARE(Colours(shot()), axisOnly);
-
-        for (const int coins : {50, -120, 300}) {
-            basLog::AppendLog({1, coins, 1, 0, 1, 0});
-        }
-        basLog::DrawCoinGraph(box);
-        const QImage drawn = shot();
-        QCOMPARE(Colours(drawn), withLine);
-
-        table.hide();
-        table.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&table));
-        QCOMPARE(shot(), drawn);
-        box->resize(600, 320);
-        QTRY_COMPARE(Colours(shot()), withLine);
-        QCOMPARE(shot().copy(0, 0, 400, 200), drawn);
     }
 };
 

@@ -208,72 +208,6 @@ class TestSettingDialog : public QObject {
         }
     }
 
-    // The speed box starts at the running speed's step and the colour boxes at the
-    // table's colour; the colour saved is the one last previewed with チェック, the
-    // table's own before any preview. A write the file refused is reported, not
-    // announced as done. Each colour box stands under its name, and はい keeps its
-    // place and the focus through a save.
-    void savesSpeedAndColour() {
-        QString shown;
-        for (const int speed : {100, 150, 250, 1000}) {
-            basIniProc::intGameSpeed = static_cast<std::int16_t>(speed);
-            Open(2);
-            shown += dialog->cmbSpeed->currentText() + " ";
-        }
-        basIniProc::intGameSpeed = 201;
-        basIniProc::lngBackColor = 3 * 65536 + 2 * 256 + 1;
-        Open(2);
-        QVERIFY(dialog->lblColorSetting->isHidden());
-        dialog->cmdSelectSet_Click(2); // the page again: the boxes still offer 000 to 255
-        QCOMPARE(dialog->cmbRGB[1]->count(), 256);
-        QCOMPARE(dialog->cmbRGB[1]->itemText(255), "255");
-        shown += dialog->cmbSpeed->currentText();
-        for (int i = 0; i < 3; ++i) {
-            shown += " " + dialog->cmbRGB.at(i)->currentText();
-            dialog->cmbRGB.at(i)->setCurrentIndex(10 * (i + 1));
-        }
-        QTest::mouseClick(dialog->cmdSetColor, Qt::LeftButton);
-        QCOMPARE(Ini(), With({"BACKCOLOR=197121"}));
-        QVERIFY(dialog->lblColorSetting->isVisible());
-        QTest::mouseClick(dialog->cmdColorCheck, Qt::LeftButton);
-        QStringList inks; // the table's own inks on the colour made
-        for (const QLabel* line : dialog->lblCheckColor) {
-            inks << line->palette().color(QPalette::WindowText).name() + " " +
-                        line->palette().color(QPalette::Window).name();
-        }
-        QCOMPARE(inks, (QStringList{"#ffffff #0a141e", "#ffff00 #0a141e", "#00ffff #0a141e",
-                                    "#ff0000 #0a141e"}));
-        dialog->cmbRGB[0]->setCurrentIndex(1);
-        const auto places = [this] {
-            const QLabel* names = nullptr;
-            for (const QLabel* label : dialog->freEtc->findChildren<QLabel*>()) {
-                names = label->text().startsWith("赤") ? label : names;
-            }
-            QString offsets;
-            for (int i = 0; i < 3; ++i) {
-                const int name =
-                    names->x() + names->fontMetrics().horizontalAdvance(names->text().left(8 * i));
-                offsets += QString::number(dialog->cmbRGB.at(i)->x() - name) + " ";
-            }
-            return offsets + QString::number(dialog->cmdSpeedSet->x());
-        };
-        const QString before = places();
-        QVERIFY2(before.startsWith("0 0 0 "), qPrintable(before));
-        dialog->cmdSpeedSet->setFocus();
-        QTest::keyClick(dialog->cmdSpeedSet, Qt::Key_Space);
-        QCoreApplication::processEvents();
-        QCOMPARE(places(), before);
-        QCOMPARE(dialog->focusWidget(), dialog->cmdSpeedSet);
-        QTest::mouseClick(dialog->cmdSetColor, Qt::LeftButton);
-        QCOMPARE(shown, "100 200 300 300 300 001 002 003");
-        QCOMPARE(Ini(), With({"GAME=300", "BACKCOLOR=1971210"}));
-        QVERIFY(QFile::remove(home.filePath("Poker.ini")) && home.mkdir("Poker.ini"));
-        dialog->cmbSpeed->setCurrentIndex(0);
-        QTest::mouseClick(dialog->cmdSpeedSet, Qt::LeftButton);
-        QCOMPARE(boxes, QStringList{"VESK POKER|設定ファイルに書き込めませんでした。"});
-        QCOMPARE(dialog->lblSpeedSetting->text(), "設定を、300に変更しました！");
-    }
-
     // All thirteen siblings of the chosen file are offered for the selected key's
     // suit: No keeps the one key, Yes writes the suit and names a sibling gone
     // meanwhile; twelve siblings are no offer, and a key of no suit takes none.
@@ -309,29 +243,6 @@ class TestSettingDialog : public QObject {
                                      done, offer, "VESK POKER|連続登録に失敗しました。"}));
         lines.removeAt(6);
         QCOMPARE(Ini(), With(lines << "URA=\\my_5.bmp"));
-    }
-
-    // A suit is offered only for names whose number follows the first "_" up to the
-    // first ".", unpadded; other names register the one key.
-    void oddNamesRegisterOneKey_data() {
-        Columns<QString, int>("pattern", "digits");
-        Row("zero-padded", "s_%1.bmp", 2);
-        Row("a dot before the number", "a.b_%1.bmp", 1);
-    }
-
-    void oddNamesRegisterOneKey() {
-        QFETCH(QString, pattern);
-        QFETCH(int, digits);
-        for (int n = 1; n <= 13; ++n) {
-            AddFiles(1, {pattern.arg(n, digits, 10, QChar('0'))});
-        }
-        const QString first = pattern.arg(1, digits, 10, QChar('0'));
-        Open(1);
-        Choose(dialog->lstCardKey, "H_01");
-        Choose(dialog->filCard, first);
-        QTest::mouseClick(dialog->cmdCardSet, Qt::LeftButton);
-        QCOMPARE(boxes, QStringList());
-        QCOMPARE(Ini(), With({"H_01=\\" + first}));
     }
 
     // A key clicked tells its sound. The chosen file plays under "TEST" until

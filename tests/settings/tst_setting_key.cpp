@@ -80,38 +80,6 @@ class TestSettingKey : public GameFixture {
         basEffect::SoundPlay("CARD");
         QVERIFY(basEffect::SoundIsPlaying("CARD"));
     }
-
-    // Nothing cuts into a count: Z or X pressed during it opens its window once the
-    // coins are credited.
-    void keysWaitForThePayout_data() {
-        Columns<Qt::Key>("key");
-        Row("Z", Qt::Key_Z);
-        Row("X", Qt::Key_X);
-    }
-
-    void keysWaitForThePayout() {
-        QFETCH(Qt::Key, key);
-        Press(Qt::Key_D);
-        OfferWin(30);
-        onEvents = [&] {
-            if (form->blnPaying) {
-                onEvents = nullptr;
-                Press(key);
-            }
-        };
-        QString opened;
-        auto* timer = new QTimer(form.get());
-        connect(timer, &QTimer::timeout, timer, [&, timer] {
-            if (QWidget* window = QApplication::activeModalWidget()) {
-                timer->stop();
-                opened = State();
-                window->close();
-            }
-        });
-        timer->start(10);
-        Click(form->cmdCollect);
-        QTRY_COMPARE(opened, "state 0, win 0, coins 79");
-    }
 };
 
 QTEST_MAIN(TestSettingKey)

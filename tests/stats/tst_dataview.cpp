@@ -55,38 +55,6 @@ class TestDataView : public GameFixture {
 
     void cleanupTestCase() { platform::SetYieldHook(nullptr); }
 
-    // Each value and count its own statistic, as plain decimal text, right-aligned, whole.
-    void valuesShown_data() {
-        Columns<int, int>("first", "step");
-        Row("all zero", 0, 0);
-        Row("nine digits", 999999000, 77);
-        Row("negative", std::numeric_limits<std::int32_t>::min(), 1);
-    }
-
-    void valuesShown() {
-        QFETCH(int, first);
-        QFETCH(int, step);
-        std::vector<std::int32_t*> stats{&basIniProc::lngTotalGet, &basIniProc::lngTotalPut,
-                                         &basIniProc::lngMaxDoubleCnt,
-                                         &basIniProc::lngMaxDoubleWin};
-        for (std::int32_t& count : basIniProc::lngPlayData) {
-            stats.push_back(&count);
-        }
-        for (std::size_t i = 0; i < stats.size(); ++i) {
-            *stats[i] = first + step * static_cast<int>(i);
-        }
-        frmDataView view(&screen);
-        QCOMPARE(view.grab().toImage().pixelColor(1, 1), QColor(Qt::black));
-        QList<QLabel*> values(view.lblData.begin(), view.lblData.end());
-        values.append({view.lblWinData.begin(), view.lblWinData.end()});
-        for (std::size_t i = 0; i < stats.size(); ++i) {
-            const QLabel* label = values[static_cast<int>(i)];
-            QCOMPARE(label->text(), QString::number(*stats[i]));
-            QVERIFY(label->alignment() & Qt::AlignRight);
-            QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
-        }
-    }
-
     // A label 150 off takes one step onto its target, one already there takes one
     // look; both end on the target in their colour.
     void flyToNearTheTarget() {
@@ -173,47 +141,6 @@ class TestDataView : public GameFixture {
         Press(Qt::Key_D);
         Press(Qt::Key_X);
         QCOMPARE(seen, (QStringList{"1 1 0 0 0", "2 1 0 0 1"}));
-    }
-
-    // Only a fresh key or a click of any button closes the screen: a held X repeats
-    // there, flagged or as a release and a press at one moment, and its repeats on
-    // the game window once the screen has closed do not open it again.
-    void heldKeysNeitherCloseNorReopen_data() {
-        Columns<QString, QString>("events", "seen");
-        Row("repeats, then a fresh press", "repeat,pair,fresh", "open open closed");
-        Row("right click", "right", "closed");
-    }
-
-    void heldKeysNeitherCloseNorReopen() {
-        QFETCH(QString, events);
-        const auto send = [](QWidget* to, QEvent::Type type, bool repeat, quint64 at) {
-            QKeyEvent key(type, Qt::Key_X, Qt::NoModifier, "x", repeat);
-            key.setTimestamp(at);
-            QApplication::sendEvent(to, &key);
-        };
-        QStringList seen;
-        onYield = [&](frmDataView& v) {
-            if (!seen.isEmpty()) {
-                seen << "reopened";
-                v.close();
-                return;
-            }
-            for (const QString& e : events.split(',')) {
-                if (e == "right") {
-                    QTest::mouseClick(v.windowHandle(), Qt::RightButton, {}, QPoint(5, 5));
-                } else {
-                    const bool repeat = e == "repeat";
-                    const quint64 at = e == "fresh" ? 500 : e == "pair" ? 100 : 50;
-                    send(&v, QEvent::KeyRelease, repeat, at - (e == "fresh" ? 1 : 0));
-                    send(&v, QEvent::KeyPress, repeat, at);
-                }
-                seen << (v.isVisible() ? "open" : "closed");
-            }
-        };
-        Press(Qt::Key_X);
-        send(form.get(), QEvent::KeyPress, true, 600);
-        onYield = nullptr;
-        QTEST(seen.join(' '), "seen");
     }
 };
 
