@@ -1,7 +1,5 @@
 #include "settings/CardSiblings.h"
 
-#include <algorithm>
-
 namespace settings {
 
 std::optional<std::string> SiblingName(const std::string& file, int n) {
@@ -14,12 +12,9 @@ std::optional<std::string> SiblingName(const std::string& file, int n) {
 }
 
 std::string SuitKey(const std::string& key) {
-    std::string upper = key;
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
     std::string suit;
     for (const char* candidate : {"C_", "H_", "D_", "S_"}) {
-        if (upper.find(candidate) != std::string::npos) {
+        if (key.find(candidate) != std::string::npos) {
             suit = candidate;
         }
     }

@@ -12,8 +12,9 @@ namespace settings {
 // a name without "." or "_".
 std::optional<std::string> SiblingName(const std::string& file, int n);
 
-// The suit a card key names: "C_", "H_", "D_" or "S_", searched for in that order
-// without regard to case, the last one found counting; "" for "URA" and "JOKER".
+// The suit a card key names: "C_", "H_", "D_" or "S_", searched for in that order,
+// the last one found counting; "" for "URA" and "JOKER". The keys are the dialog's
+// own list, all in capitals.
 std::string SuitKey(const std::string& key);
 
 } // namespace settings

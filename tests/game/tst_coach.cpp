@@ -94,8 +94,8 @@ class TestCoach : public GameFixture {
         Restart();
         QTRY_VERIFY(form->coachWindow != nullptr && form->coachWindow->isVisible());
         QCOMPARE(form->coachWindow->grab().toImage().pixelColor(1, 1), QColor(Qt::black));
-        form->coachWindow->close();
-        QVERIFY(!form->blnCoach);
+        QTest::keyClick(form->coachWindow, Qt::Key_C);
+        QVERIFY(!form->blnCoach && !form->coachWindow->isVisible());
         QVERIFY(ReadBytes(Path("Poker.ini")).find("COACH=0\r\n") != std::string::npos);
     }
 
@@ -200,7 +200,8 @@ class TestCoach : public GameFixture {
         QTEST(window.join('|'), "window");
     }
 
-    // Every hold once, best first, each card in its suit's ink.
+    // Every hold once, best first, each card in its suit's ink, the best value and
+    // the player's own in their own.
     void sideWindowRanksEveryHold() {
         TurnOn();
         DealWithMaxBet(kNothing);
@@ -214,6 +215,10 @@ class TestCoach : public GameFixture {
                 inks << card->text() + ForeColor(card).name();
             }
             holds << cards.join(' ');
+            const bool yours = rows[r].lblChosen->text() == "◀"; // nothing held yet
+            QCOMPARE(ForeColor(rows[r].lblValue), r == 0  ? QColor(0, 255, 255)
+                                                  : yours ? QColor(255, 255, 0)
+                                                          : QColor(255, 255, 255));
             QVERIFY(r == 0 ||
                     rows[r - 1].lblValue->text().toDouble() >= rows[r].lblValue->text().toDouble());
         }

@@ -56,8 +56,8 @@ class TestGameFlow : public GameFixture {
         QFETCH(int, rate);
         const auto row = static_cast<std::size_t>(code);
         const QString payout = QString::number(rate * wager);
-        QCOMPARE(Texts({form->lblWinName[row], form->lbl1Win[row]}),
-                 (QStringList{name, QString::number(rate)}));
+        QCOMPARE(Texts({form->lblWinName[row], form->lbl1Win[row], form->lblMsg}),
+                 (QStringList{name, QString::number(rate), kGameOver}));
         Deal(Hand(hand));
         Press(wager == 10 ? QList{Qt::Key_S} : QList{Qt::Key_D, Qt::Key_Return});
         QCOMPARE(Texts({form->lblResult, form->lblMsg}),

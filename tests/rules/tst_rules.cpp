@@ -1,4 +1,3 @@
-#include "platform/Events.h"
 #include "platform/Random.h"
 #include "rules/basPokerProc.h"
 #include "support/Columns.h"
@@ -97,23 +96,6 @@ class TestRules : public QObject {
         QFETCH(int, rank);
         platform::ScriptRandom({values.begin(), values.end()});
         QCOMPARE(Deal(), std::make_pair(suit, rank));
-    }
-
-    // A card on the table or thrown away is drawn again, with events run once per
-    // attempt; another suit of a dealt rank and an empty slot's "0"/"0" block nothing.
-    void usedCardsAreDrawnAgain() {
-        strCardMark = {"9", "0", "3", "0", "0"};
-        strCardNo = {"99", "0", "11", "0", "0"};
-        strDropMark = {"0", "4", "0", "0", "1"};
-        strDropNo = {"0", "7", "0", "0", "0"};
-        ScriptCards({{3, 11}, {1, 0}, kJoker, {1, 7}, {1, 0}});
-        int attempts = 0;
-        platform::SetEventsHook([&] { ++attempts; });
-        QCOMPARE(Deal(), std::make_pair(1, 7));
-        platform::SetEventsHook({});
-        QCOMPARE(attempts, 4);
-        ClearArray(strDropMark);
-        QCOMPARE(Deal(), std::make_pair(1, 0));
     }
 
     // Styles 1 red/black, 2 high/low, 3 standard; states 2 and 3 deal in double-up.

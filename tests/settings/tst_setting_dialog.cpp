@@ -111,9 +111,9 @@ class TestSettingDialog : public QObject {
         const QString sound = "|~/sound|#c00000|説明：カードが回るときの音|現在の設定は、";
         const QString card = "|~/card|#c00000|説明：カードの裏の絵|現在の設定は、";
         QTest::newRow("found in any case")
-            << 0 << QStringList{"b.WAV", "Card.wav", "a.mid", "x.txt"} << "\\A.MID"
-            << "a.mid* b.WAV Card.wav " + sound + "A.MIDです|設定を、a.midに変更しますか？"
-            << "CARD=\\a.mid";
+            << 0 << QStringList{"b.WAV", "Zcard.wav", "a.mid", "A.mid", "x.txt"} << "\\A.MID"
+            << "A.mid* a.mid b.WAV Zcard.wav " + sound + "A.MIDです|設定を、A.midに変更しますか？"
+            << "CARD=\\A.mid";
         const QString lossy = "a" + QString(QChar::ReplacementCharacter) + ".wav";
         QTest::newRow("the bytes, not a look-alike")
             << 0 << QStringList{"a%FE.wav", "a%FF.wav"} << "\\a%FF.wav"
@@ -221,6 +221,7 @@ class TestSettingDialog : public QObject {
             done += key + (n == 7 ? "の登録に失敗しました。\r\n" : "の登録をしました。\r\n");
         }
         Open(1);
+        QCOMPARE(dialog->lstCardKey->count(), 54); // the back, four suits and the joker
         dialog->lstCardKey->clearSelection();
         QTest::mouseClick(dialog->cmdCardSet, Qt::LeftButton); // no key, nothing written
         Choose(dialog->lstCardKey, "C_05");
@@ -243,6 +244,38 @@ class TestSettingDialog : public QObject {
                                      done, offer, "VESK POKER|連続登録に失敗しました。"}));
         lines.removeAt(6);
         QCOMPARE(Ini(), With(lines << "URA=\\my_5.bmp"));
+    }
+
+    // Every page shows its controls whole and apart.
+    void pagesKeepTheirControlsApart() {
+        Open(0);
+        for (int page = 0; page < 3; ++page) {
+            dialog->cmdSelectSet_Click(page);
+            if (page == 2) { // the preview and the confirmation too
+                QTest::mouseClick(dialog->cmdColorCheck, Qt::LeftButton);
+                QTest::mouseClick(dialog->cmdSetColor, Qt::LeftButton);
+                for (const QWidget* w : {dialog->lblCheckColor[3], dialog->lblColorSetting}) {
+                    QVERIFY(w->isVisible() && dialog->freEtc->isAncestorOf(w));
+                }
+            }
+            QCoreApplication::processEvents();
+            QList<QRect> shown;
+            QWidgetList controls{dialog->cmdSelectSet.begin(), dialog->cmdSelectSet.end()};
+            for (const QFrame* frame : {dialog->freSound, dialog->freCard, dialog->freEtc}) {
+                controls << frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            }
+            for (const QWidget* w : controls << dialog->lblNextGame) {
+                if (w->isVisible()) {
+                    shown << QRect(w->mapTo(dialog.get(), QPoint()), w->size());
+                }
+            }
+            for (qsizetype i = 0; i < shown.size(); ++i) {
+                QVERIFY(dialog->rect().contains(shown[i]));
+                for (qsizetype j = 0; j < i; ++j) {
+                    QVERIFY2(!shown[i].intersects(shown[j]), qPrintable(QString::number(i)));
+                }
+            }
+        }
     }
 
     // A key clicked tells its sound. The chosen file plays under "TEST" until
