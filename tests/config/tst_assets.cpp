@@ -91,6 +91,7 @@ class TestAssets : public QObject {
         const QPoint offCentre = wait.geometry().center() -
                                  QGuiApplication::primaryScreen()->availableGeometry().center();
         QVERIFY(offCentre.manhattanLength() <= 1);
+        QCOMPARE(wait.size(), QSize(492, 131)); // its lines' faces and gaps
         const QImage window = wait.grab().toImage();
         const QImage bar = wait.lblWaitBar->grab().toImage();
         const auto ink = [](const QLabel* label) {

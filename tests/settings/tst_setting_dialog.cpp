@@ -167,7 +167,8 @@ class TestSettingDialog : public QObject {
                      (ink == dialog->palette().color(QPalette::WindowText) ? "" : ink.name());
         }
         QTEST(shown, "shown");
-        QVERIFY(frame->findChildren<QLabel*>(Qt::FindDirectChildrenOnly).first()->font().bold());
+        const QFont heading = frame->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)[0]->font();
+        QVERIFY(heading.bold() && heading.pointSizeF() == 12);
         QStringList titles; // the page's fixed words, in reading order, under a bold heading
         for (const QLabel* label : frame->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
             if (qobject_cast<const WrapLabel*>(label) == nullptr) {
