@@ -147,24 +147,6 @@ class TestGameLayout : public GameFixture {
                                      "30 bold #ffff00 - x1"}));
     }
 
-    // A real resize lays the table out for the new size, and every control takes the
-    // pixels of its twips.
-    void resizeLaysOutInPixels() {
-        QCOMPARE(platform::TwipsPerPixel(), 15.0);
-        const QPoint offCentre =
-            form->frameGeometry().center() - form->screen()->availableGeometry().center();
-        QVERIFY(offCentre.manhattanLength() <= 10); // the game starts in the middle
-
-        form->resize(1200, 900);
-        QTRY_COMPARE(form->size(), QSize(1200, 900));
-        QCOMPARE(Places({}).mid(15, 1) + Places({}).mid(45, 1),
-                 (QStringList{"362.5 3955 3375 4500", "15000 9775 3000 330"}));
-        for (const QWidget* child : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            const TwipsRect& r = form->twips.Of(child);
-            QCOMPARE(child->geometry(), platform::TwipsToPixels(r.left, r.top, r.width, r.height));
-        }
-    }
-
     // The window shrinks no further than the size at which everything stays inside
     // it, with the longest texts each line shows fitting their labels; one pixel
     // less in height would push the buttons out.
