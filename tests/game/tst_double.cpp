@@ -92,6 +92,7 @@ class TestDouble : public GameFixture {
             Press(choices[i]);
         }
         QTEST(State(), "state");
+        QCOMPARE(Heard("HOLD"), choices.size()); // each pick heard
         // Only the flush bonus flashes the table.
         QCOMPARE(tables.contains(tablecolor::kWhite.name()), State().contains("win 100"));
         const bool won = State() != "state 0, win 0, coins 40";
