@@ -34,7 +34,6 @@ void AddScaled(Odds& sum, const Odds& odds, double chance) {
     sum.lose += chance * odds.lose;
     sum.tie += chance * odds.tie;
     sum.flush += chance * odds.flush;
-    sum.bonus += chance * odds.bonus;
     sum.stakeMultiple += chance * odds.stakeMultiple;
     sum.bonusWagers += chance * odds.bonusWagers;
 }
@@ -139,7 +138,6 @@ Odds HighLowOdds(const std::vector<Card>& shown, bool high) {
         if (last) {
             const int code = HandCode({shown[0], shown[1], shown[2], shown[3], next});
             if (code != kNoHand) {
-                odds.bonus += chance;
                 odds.bonusWagers += chance * basPokerProc::kSpecialBonusFactor * PayRate(code);
             }
         }

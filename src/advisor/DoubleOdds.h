@@ -20,8 +20,6 @@ struct Odds {
     double tie = 0.0;   // STANDARD only: equal cards; the game deals a new round, same stake
     double flush = 0.0; // RED/BLACK: the part of win where all five cards share a suit,
                         // so the stake is multiplied by 5 before it is doubled
-    double bonus = 0.0; // HI/LOW: the part of win that pays the special bonus (the fourth
-                        // right guess making a paying hand)
     // Coins per coin staked once the round is decided: STANDARD's ties replayed until
     // a round is won or lost, RED/BLACK's flush included, HI/LOW's bonus apart.
     double stakeMultiple = 0.0;

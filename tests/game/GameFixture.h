@@ -11,6 +11,7 @@
 #include "sound/basEffect.h"
 #include "support/Columns.h"
 #include "support/ScriptedCards.h"
+#include "support/Snapshot.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -128,6 +129,12 @@ class GameFixture : public QObject {
             texts << label->text();
         }
         return texts;
+    }
+
+    // The table as recorded, its message shown whatever its blink.
+    void LooksAsRecorded(const QString& name = "table") {
+        form->lblMsg->show();
+        QCOMPARE_SNAPSHOT(name, form.get(), folder->path());
     }
 
     // The cards the next draws will deal, in order.

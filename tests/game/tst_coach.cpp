@@ -201,6 +201,8 @@ class TestCoach : public GameFixture {
         }
         QTEST(form->lblCoach->text(), "line");
         QTEST(window.join('|'), "window");
+        LooksAsRecorded();
+        QCOMPARE_SNAPSHOT("coach", form->coachWindow);
     }
 
     // Every hold once, best first, each card in its suit's ink, the best value and

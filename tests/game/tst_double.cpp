@@ -92,6 +92,7 @@ class TestDouble : public GameFixture {
             Press(choices[i]);
         }
         QTEST(State(), "state");
+        LooksAsRecorded();
         QCOMPARE(Heard("HOLD"), choices.size()); // each pick heard
         // Only the flush bonus flashes the table.
         QCOMPARE(tables.contains(tablecolor::kWhite.name()), State().contains("win 100"));

@@ -96,6 +96,7 @@ class TestDataView : public GameFixture {
             view->tmrData_Timer();
         }
         QCOMPARE(Rows(*view, true).join(' '), "#00ff00 #ffffff #ffff00 #ffffff");
+        QCOMPARE_SNAPSHOT("lit", view.get());
         platform::ScriptRandom(std::vector<float>(52, 0.5f));
         view->tmrData_Timer();
         QCOMPARE(Rows(*view, true).join(' '), dim);
