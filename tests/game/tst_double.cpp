@@ -131,6 +131,7 @@ class TestDouble : public GameFixture {
         Press(Qt::Key_H);
         QCOMPARE(State(), "state 2, win 20, coins 40");
         QCOMPARE(Texts({form->lblLuckNo, form->lblDoubleCollect}), (QStringList{"2", "20"}));
+        LooksAsRecorded();
     }
 
     void fourRightGuessesEndTheRun_data() {
@@ -179,6 +180,7 @@ class TestDouble : public GameFixture {
         QCOMPARE(Texts({form->lblDoubleCollect, form->lblTryYourLuck}),
                  (QStringList{QString::number(paid), QString::number(2 * paid)}));
         QCOMPARE(Table(), Faces(Cards{dealer} + cards));
+        LooksAsRecorded();
         QCOMPARE(seen.contains(tablecolor::kWhite.name()), hand >= 0);
         QCOMPARE(seen.contains("row " + tablecolor::kRed.name() + " " + tablecolor::kRed.name()),
                  hand >= 0);
@@ -278,6 +280,7 @@ class TestDouble : public GameFixture {
             QCOMPARE(State(), QString("state 3, win %1, coins %2").arg(stake).arg(50 - wager));
             QCOMPARE(Texts({form->lblWin, form->lblDoubleCollect, form->lblLuckNo}),
                      (QStringList{QString::number(aside), QString::number(stake), "1"}));
+            LooksAsRecorded();
             Press(Qt::Key_L);
         }
         if (Status() == 2) {

@@ -110,6 +110,7 @@ class TestGameCoins : public GameFixture {
         QCOMPARE(Texts({form->lblPaid, form->lblWin, form->lblCredits}),
                  (QStringList{QString::number(payout), QString::number(payout),
                               QString::number(49 + payout)}));
+        LooksAsRecorded();
     }
 };
 

@@ -83,6 +83,7 @@ class TestGameFlow : public GameFixture {
         QVERIFY(form->lblDblStyleName[2]->isVisible() && form->lblHold[0]->isHidden());
         QCOMPARE(Buttons(), QString("COLLECT, HALF DOUBLE, DUAL/DOUBLE"));
         QCOMPARE(form->focusWidget(), static_cast<QWidget*>(form->cmdDual));
+        LooksAsRecorded("offer");
 
         Click(form->cmdCollect);
         QCOMPARE(basIniProc::lngTotalPut, rate * wager);
@@ -95,6 +96,7 @@ class TestGameFlow : public GameFixture {
         Press(Qt::Key_D); // the next bet clears the last payout
         QCOMPARE(Texts({form->lblWager, form->lblWin, form->lblPaid}),
                  (QStringList{"1", "0", "0"}));
+        LooksAsRecorded("next bet");
     }
 
     // A real pause first paints what the game just set, then sleeps.
