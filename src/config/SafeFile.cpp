@@ -94,8 +94,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t li
         return errno == ENOENT ? std::make_optional<std::string>() : std::nullopt;
     }
     struct stat info {};
-    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        static_cast<std::size_t>(info.st_size) > limit) {
+    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return std::nullopt;
     }
     std::string content;

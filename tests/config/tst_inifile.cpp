@@ -1,4 +1,5 @@
 #include "config/Profile.h"
+#include "config/SafeFile.h"
 #include "config/basIniProc.h"
 #include "platform/ProgramFolder.h"
 #include "support/Columns.h"
@@ -277,6 +278,29 @@ class TestIniFile : public QObject {
         QCOMPARE(static_cast<int>(fs::status(Ini()).permissions() & fs::perms::mask),
                  before.isNull() ? 0666 & ~Umask() : 0640);
         QCOMPARE(FileNames(*dir_), QStringList{"Poker.ini"});
+    }
+
+    // Where Poker.ini should be stands no ordinary file of a sane size: nothing is
+    // read from it or written to it, and it stays what it was. A file is read up to
+    // its limit, and not a byte past it.
+    void noOrdinaryFileIsReadOrReplaced_data() {
+        Columns<QString>("kind");
+        for (const char* kind : {"folder", "pipe", "device", "over-size"}) {
+            Row(kind, QString(kind));
+        }
+    }
+
+    void noOrdinaryFileIsReadOrReplaced() {
+        QFETCH(QString, kind);
+        testsupport::MakeHostile(Ini(), kind);
+        const fs::file_type before = fs::symlink_status(Ini()).type();
+        QVERIFY(!profile::ReadProfile(Ini()));
+        QVERIFY(!Write("COIN", "TOTAL", "1"));
+        QCOMPARE(fs::symlink_status(Ini()).type(), before);
+        const std::string small = dir_->filePath("small").toStdString();
+        WriteBytes(small, "abcd");
+        QCOMPARE(profile::ReadWholeFile(small, 4), std::optional<std::string>("abcd"));
+        QCOMPARE(profile::ReadWholeFile(small, 3), std::nullopt);
     }
 
     // A full disk or a read-only file leaves the old file whole; a folder the player
