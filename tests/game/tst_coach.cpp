@@ -211,25 +211,17 @@ class TestCoach : public GameFixture {
         DealWithMaxBet(kNothing);
         const auto& rows = form->coachWindow->rowHold;
         QSet<QString> holds;
-        QSet<QString> inks;
         for (std::size_t r = 0; r < rows.size(); ++r) {
             QStringList cards;
             for (const QLabel* card : rows[r].lblCard) {
                 cards << card->text();
-                inks << card->text() + ForeColor(card).name();
             }
             holds << cards.join(' ');
-            const bool yours = rows[r].lblChosen->text() == "◀"; // nothing held yet
-            QCOMPARE(ForeColor(rows[r].lblValue), r == 0  ? QColor(0, 255, 255)
-                                                  : yours ? QColor(255, 255, 0)
-                                                          : QColor(255, 255, 255));
             QVERIFY(r == 0 ||
                     rows[r - 1].lblValue->text().toDouble() >= rows[r].lblValue->text().toDouble());
         }
         QCOMPARE(holds.size(), 32);
-        QCOMPARE(Texts({rows[0].lblCard[0], rows[0].lblCard[3]}), (QStringList{"·", "J♠"}));
-        QVERIFY(inks.contains("5♦#ff6060") && inks.contains("9♥#ff6060") &&
-                inks.contains("2♣#ffffff") && inks.contains("J♠#ffffff"));
+        QCOMPARE_SNAPSHOT("coach", form->coachWindow);
     }
 };
 

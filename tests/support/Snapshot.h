@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QLabel>
@@ -57,6 +58,8 @@ inline void Describe(const QWidget* widget, const QWidget* root, int depth, QStr
                     .arg(button->isChecked() ? " checked" : "")
                     .arg(push && (push->isDefault() || push->autoDefault()) ? " default" : "",
                          button->text());
+    } else if (const auto* box = qobject_cast<const QComboBox*>(widget)) {
+        line += QString(" \"%1\" of %2").arg(box->currentText()).arg(box->count());
     } else if (const auto* list = qobject_cast<const QListWidget*>(widget)) {
         for (int row = 0; row < list->count(); ++row) {
             const QRect item = list->visualItemRect(list->item(row));
