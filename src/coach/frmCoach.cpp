@@ -202,9 +202,8 @@ void frmCoach::closeEvent(QCloseEvent* event) {
 
 // The coach's own key turns it off here too.
 void frmCoach::keyPressEvent(QKeyEvent* event) {
+    // A window of its own, so a key it leaves has no parent to go on to.
     if (event->key() == Qt::Key_C) {
         close();
-        return;
     }
-    QWidget::keyPressEvent(event);
 }

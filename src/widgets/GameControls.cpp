@@ -50,12 +50,12 @@ void SetLabelNumber(QLabel* label, std::int64_t value) {
     label->setText(QString::number(value));
 }
 
-// A click is a release over the control, as with the toolkit's buttons.
+// A click is a release over the control, as with the toolkit's buttons. The table
+// takes no mouse itself, so the release goes no further.
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit clicked();
     }
-    QLabel::mouseReleaseEvent(event);
 }
 
 // The name is asked for when a reader wants it, so it always has the number shown.
@@ -100,5 +100,4 @@ void CardImage::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit clicked();
     }
-    QWidget::mouseReleaseEvent(event);
 }
