@@ -61,6 +61,7 @@ class GameFixture : public QObject {
         folder = std::make_unique<QTemporaryDir>();
         platform::SetProgramFolder(folder->path().toStdString());
         platform::ClearRandomScript();
+        platform::SeedRandom(1); // the same draws whichever tests ran before
         platform::SetPauseHook([this](int ms) {
             timeline << "Pause " + QString::number(ms);
             if (onPause) {

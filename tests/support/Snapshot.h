@@ -45,7 +45,7 @@ inline void Describe(const QWidget* widget, const QWidget* root, int depth, QStr
     if (!widget->isEnabled()) {
         line += " off";
     }
-    if (widget == QApplication::focusWidget()) {
+    if (widget == root->focusWidget()) { // the window's own, active or not
         line += " focus";
     }
     if (const auto* label = qobject_cast<const QLabel*>(widget)) {
