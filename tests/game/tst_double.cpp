@@ -229,6 +229,8 @@ class TestDouble : public GameFixture {
         Columns<Qt::Key, int, int, bool>("entry", "win", "paid", "started");
         QTest::newRow("STANDARD") << Qt::Key_K << 536870911 << 0 << true;
         QTest::newRow("STANDARD, one more") << Qt::Key_K << 536870912 << 0 << false;
+        QTest::newRow("RED/BLACK, a flush") << Qt::Key_H << 107374182 << 0 << true;
+        QTest::newRow("RED/BLACK, one more") << Qt::Key_H << 107374183 << 0 << false;
         QTest::newRow("HI/LOW, four doublings and a royal") << Qt::Key_J << 67105738 << 0 << true;
         QTest::newRow("HI/LOW, one more") << Qt::Key_J << 67105739 << 0 << false;
         QTest::newRow("paid so far, to the limit") << Qt::Key_K << 1000 << 2147481647 << true;
