@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QCryptographicHash>
@@ -71,6 +72,13 @@ inline void Describe(const QWidget* widget, const QWidget* root, int depth, QStr
                     .arg(item.height())
                     .arg(list->item(row)->isSelected() ? " selected" : "", list->item(row)->text());
         }
+    }
+    // What a screen reader says, where it is more than the text shown.
+    auto* widgetNamed = const_cast<QWidget*>(widget);
+    const QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widgetNamed);
+    const QString name = reader != nullptr ? reader->text(QAccessible::Name) : QString();
+    if (!name.isEmpty() && !line.endsWith("\"" + name + "\"")) {
+        line += " read \"" + name + "\"";
     }
     if (QByteArray(widget->metaObject()->superClass()->className()) == "QWidget" &&
         QByteArray(widget->metaObject()->className()).front() != 'Q' && widget != root) {
