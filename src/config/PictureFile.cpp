@@ -33,11 +33,10 @@ QByteArray ReadAll(int fd, qint64 size) {
 // pixels of the largest picture taken, in the widest format (eight bytes each).
 void LimitReaderMemory() {
     constexpr qint64 kMegabyte = 1024 * 1024;
-    static const bool limited = [] {
+    [[maybe_unused]] static const bool limited = [] {
         QImageReader::setAllocationLimit(static_cast<int>(kMaxPicturePixels * 8 / kMegabyte));
         return true;
     }();
-    Q_UNUSED(limited);
 }
 
 // A bitmap stored top down gives its height negative, and the reader reports it

@@ -61,11 +61,10 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
 // The name is asked for when a reader wants it, so it always has the number shown.
 CountLabel::CountLabel(const QString& counts, const QString& text, QWidget* parent)
     : QLabel(text, parent), counts_(counts) {
-    static const bool installed = [] {
+    [[maybe_unused]] static const bool installed = [] {
         QAccessible::installFactory(CountFactory);
         return true;
     }();
-    Q_UNUSED(installed);
 }
 
 CardImage::CardImage(QWidget* parent) : QWidget(parent), name_("no card") {
