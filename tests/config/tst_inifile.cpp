@@ -140,8 +140,12 @@ class TestIniFile : public QObject {
     // this one), but not one whose writer still holds it, nor a file of another name.
     void startRemovesTemporariesOfKilledSaves() {
         const QString held = "Poker.ini.tmp2147483646.3";
-        const QStringList kept{held, "Poker.ini.tmp1x.2", "Poker.ini.tmp",
-                               "Poker.ini.tmp-2147483647.0", "Poker.ini.tmp2147483647.99999999999"};
+        const QStringList kept{held,
+                               "Poker.ini.tmp",
+                               "Poker.ini.tmp.5",
+                               "Poker.ini.tmp1x.2",
+                               "Poker.ini.tmp-2147483647.0",
+                               "Poker.ini.tmp2147483647.99999999999"};
         const QStringList abandoned{"Poker.ini.tmp2147483647.0",
                                     "Poker.ini.tmp" + QString::number(getpid()) + ".7"};
         for (const QString& name : kept + abandoned) {
