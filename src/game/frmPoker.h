@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -254,8 +255,8 @@ class frmPoker : public QWidget {
     // ---- Double-up rounds --------------------------------------------------------
     bool DoubleOfferedIn(std::int16_t Style) const;
     bool PickAllowed(int Index) const;
-    int PickedPosition() const;
-    int RevealPick();
+    std::optional<std::size_t> PickedPosition() const;
+    std::optional<std::size_t> RevealPick();
     void PauseSpeed(double Factor);
     void TurnUpPlayerCards();
     void TurnUpPick(int Index);

@@ -130,7 +130,6 @@ void frmPoker::DealDoubleRound() {
         ShowMsg("ＳＥＬＥＣＴ　ＣＡＲＤ");
     }
     intGameStatus = 3;
-    SetButtons(4);
     if (std::stoi(basPokerProc::strCardNo[0]) == basPokerProc::kRankJoker) {
         PauseSpeed(1.5);
         intGameStatus = 9;

@@ -56,34 +56,34 @@ void frmPoker::TurnUpPick(int Index) {
     ShowCard(Index, true);
 }
 
-int frmPoker::PickedPosition() const {
+std::optional<std::size_t> frmPoker::PickedPosition() const {
     for (std::size_t i = 0; i < strHold.size(); ++i) {
         if (strHold[i] == "1") {
-            return static_cast<int>(i);
+            return i;
         }
     }
-    return -1;
+    return std::nullopt;
 }
 
-// Turns up the cards left and then the pick; a round with no pick is lost (-1).
-int frmPoker::RevealPick() {
+// Turns up the cards left and then the pick; a round with no pick is lost.
+std::optional<std::size_t> frmPoker::RevealPick() {
     TurnUpPlayerCards();
-    const int picked = PickedPosition();
-    if (picked < 0) {
+    const std::optional<std::size_t> picked = PickedPosition();
+    if (!picked) {
         DoubleLose();
-        return -1;
+        return std::nullopt;
     }
-    TurnUpPick(picked);
+    TurnUpPick(static_cast<int>(*picked));
     return picked;
 }
 
 void frmPoker::JudgeStandard() {
-    const int picked = RevealPick();
-    if (picked < 0) {
+    const std::optional<std::size_t> picked = RevealPick();
+    if (!picked) {
         return;
     }
     const int dealer = CardValue(0);
-    const int player = CardValue(static_cast<std::size_t>(picked));
+    const int player = CardValue(*picked);
     if (player > dealer) {
         DoubleWin();
     } else if (player < dealer) {
@@ -106,11 +106,11 @@ void frmPoker::StandardTie() {
 }
 
 void frmPoker::JudgeRedBlack() {
-    const int picked = RevealPick();
-    if (picked < 0) {
+    const std::optional<std::size_t> picked = RevealPick();
+    if (!picked) {
         return;
     }
-    if (IsRed(0) != IsRed(static_cast<std::size_t>(picked))) {
+    if (IsRed(0) != IsRed(*picked)) {
         DoubleLose();
         return;
     }
