@@ -8,6 +8,7 @@
 #include "platform/ProgramFolder.h"
 #include "support/Columns.h"
 #include "support/Files.h"
+#include "support/Snapshot.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -91,23 +92,30 @@ class TestAssets : public QObject {
         const QPoint offCentre = wait.geometry().center() -
                                  QGuiApplication::primaryScreen()->availableGeometry().center();
         QVERIFY(offCentre.manhattanLength() <= 1);
-        QCOMPARE(wait.size(), QSize(492, 131)); // its lines' faces and gaps
+        QCOMPARE_SNAPSHOT("wait", &wait); // its lines' faces, inks and gaps
         const QImage window = wait.grab().toImage();
         const QImage bar = wait.lblWaitBar->grab().toImage();
-        const auto ink = [](const QLabel* label) {
-            return label->palette().color(QPalette::WindowText).name();
-        };
         const auto at = [](const QImage& image, double across, int y) {
             return image.pixelColor(static_cast<int>(across * (image.width() - 1)), y).name();
         };
-        const int middle = window.height() / 2;
-        QCOMPARE(
-            (QStringList{window.pixelColor(1, middle).name(), window.pixelColor(7, middle).name(),
-                         window.pixelColor(12, middle).name(), ink(wait.lblTitle),
-                         ink(wait.lblWait), at(bar, 0, 0), at(bar, 0.25, bar.height() / 2),
-                         at(bar, 0.75, bar.height() / 2)}),
-            (QStringList{"#004800", "#ffff00", "#008000", "#ffff00", "#ffffff", "#004800",
-                         "#ffff00", "#004800"}));
+        const int w = window.width() - 1;
+        const int h = window.height() - 1;
+        QStringList edges{"", "", "", ""}; // left, right, top and bottom, from the edge in
+        for (int in = 0; in < 9; ++in) {
+            const std::array<QPoint, 4> points{
+                {{in, h / 2}, {w - in, h / 2}, {w / 2, in}, {w / 2, h - in}}};
+            for (std::size_t side = 0; side < points.size(); ++side) {
+                const QString c = window.pixelColor(points[side]).name();
+                edges[side] += c == "#004800"   ? 'd'
+                               : c == "#008000" ? 'g'
+                               : c == "#ffff00" ? 'y'
+                                                : '?';
+            }
+        }
+        QCOMPARE(edges, QStringList(4, "ddddgggyg"));
+        QCOMPARE((QStringList{at(bar, 0, 0), at(bar, 0.25, bar.height() / 2),
+                              at(bar, 0.75, bar.height() / 2)}),
+                 (QStringList{"#004800", "#ffff00", "#004800"}));
     }
 
     // Each default name fills its own slot, and a missing file empties one.
