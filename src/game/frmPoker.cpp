@@ -165,11 +165,11 @@ void frmPoker::CreateTable() {
 
 void frmPoker::CreateCoinDisplays() {
     lblWagerTitle = AddLabel(Look("WAGER", kCyan), {135, 6255, 690, 240});
-    lblWager = AddCountLabel("WAGER", Look("0", kWhite, Qt::AlignRight), {900, 6255, 1230, 240});
+    lblWager = AddCountLabel("WAGER", Look("", kWhite, Qt::AlignRight), {900, 6255, 1230, 240});
     lblWinTitle = AddLabel(Look("WIN", kYellow), {135, 6480, 420, 240});
-    lblWin = AddCountLabel("WIN", Look("0", kWhite, Qt::AlignRight), {630, 6480, 1500, 240});
+    lblWin = AddCountLabel("WIN", Look("", kWhite, Qt::AlignRight), {630, 6480, 1500, 240});
     lblPaidTitle = AddLabel(Look("PAID", kYellow), {135, 6705, 555, 240});
-    lblPaid = AddCountLabel("PAID", Look("0", kWhite, Qt::AlignRight), {765, 6705, 1365, 240});
+    lblPaid = AddCountLabel("PAID", Look("", kWhite, Qt::AlignRight), {765, 6705, 1365, 240});
     for (QLabel* title : {lblWagerTitle, lblWinTitle, lblPaidTitle}) {
         FitToText(title);
     }
@@ -177,7 +177,7 @@ void frmPoker::CreateCoinDisplays() {
                       {1635, 6480, 5730, 345});
     lblCreditTitle = AddLabel(Look("CREDITS", kCyan, Qt::AlignRight), {7455, 6255, 1995, 240});
     lblCredits =
-        AddCountLabel("CREDITS", Look("0", kWhite, Qt::AlignRight), {7455, 6525, 1995, 240});
+        AddCountLabel("CREDITS", Look("", kWhite, Qt::AlignRight), {7455, 6525, 1995, 240});
 }
 
 void frmPoker::CreateButtons() {
