@@ -83,7 +83,8 @@ std::vector<LogRecord> ParseLog(std::string_view text) {
         if (const auto record = ParseRecord(text.substr(0, end))) {
             records.push_back(*record);
         }
-        text.remove_prefix(std::min(end + (text.substr(end, 2) == "\r\n" ? 2 : 1), text.size()));
+        // The empty line between the CR and the LF of a CR LF is no record.
+        text.remove_prefix(std::min(end + 1, text.size()));
     }
     return records;
 }

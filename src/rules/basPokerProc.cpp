@@ -102,10 +102,11 @@ bool IsStraight(const Sorted& cards, bool joker) {
             }
             ++count;
         } else if (d == kTen + 1) {
+            // The ten is the gap; only the jack, queen and king can follow the ace
+            // here, so no second gap can come.
             if (rank != kAce || !gapFree) {
                 break;
             }
-            gapFree = false;
             ++count;
         } else {
             if (next != kRankJoker) {
