@@ -43,7 +43,7 @@ QString FaceName(std::int16_t suit, std::int16_t rank) {
     static const std::array<const char*, 13> ranks{"ace", "2", "3",  "4",    "5",     "6",   "7",
                                                    "8",   "9", "10", "jack", "queen", "king"};
     static const std::array<const char*, 4> suits{"clubs", "diamonds", "hearts", "spades"};
-    if (suit < 1 || suit > 4 || rank < 0 || rank > 12) {
+    if (rank == basPokerProc::kRankJoker) {
         return "joker";
     }
     return QString(ranks.at(static_cast<std::size_t>(rank))) + " of " +

@@ -80,6 +80,24 @@ class TestGameFiles : public GameFixture {
         QVERIFY(!platform::ClaimGameFolder(folder->path().toStdString()));
         QTRY_VERIFY(!form->isMinimized());
     }
+
+    // A quit signal cuts a sleep short, and every later one until the window it closes
+    // is gone; without one a sleep runs its time. Each start deals afresh.
+    void quitSignalCutsEverySleepAfterIt() {
+        platform::CatchQuitSignals();
+        const auto now = std::chrono::steady_clock::now;
+        QVERIFY(!platform::SleepUnlessQuit(now() + std::chrono::milliseconds(1)));
+        ::raise(SIGTERM);
+        QVERIFY(platform::SleepUnlessQuit(now() + std::chrono::seconds(5)) &&
+                platform::SleepUnlessQuit(now() + std::chrono::seconds(5)));
+        platform::CloseOnQuitSignals(*form);
+        QTRY_VERIFY(!form->isVisible());
+        platform::SeedRandom(1);
+        const float first = platform::Rnd();
+        platform::SeedRandom(1);
+        platform::Randomize();
+        QVERIFY(platform::Rnd() != first);
+    }
 };
 
 QTEST_MAIN(TestGameFiles)

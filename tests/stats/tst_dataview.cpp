@@ -43,17 +43,18 @@ class TestDataView : public GameFixture {
     void cleanupTestCase() { platform::SetYieldHook(nullptr); }
 
     // A label 150 off takes one step onto its target, one already there takes one
-    // look; both end on the target in their colour.
+    // look, one 1000 off nine steps of 100, the ninth snapping onto it; all end on
+    // the target in their colour.
     void flyToNearTheTarget() {
         frmDataView view(&screen);
         QLabel* label = view.lblTitle[0];
-        for (double left : {2850, 3000}) {
-            view.twips.Place(label, {left, 2500, 3000, 240});
+        for (const auto& [left, steps] : {std::pair{2850, 1}, {3000, 1}, {2000, 9}}) {
+            view.twips.Place(label, {double(left), 2500, 3000, 240});
             yields = 0;
             view.FlyTo(label, 3000, 2500, Qt::green);
             QCOMPARE(
                 QString("%1 %2 %3").arg(yields).arg(Look(view, {label}), Look(view, {label}, true)),
-                "1 3000,2500 #00ff00");
+                QString::number(steps) + " 3000,2500 #00ff00");
         }
     }
 
