@@ -165,6 +165,12 @@ class TestCoach : public GameFixture {
             "LOW WIN 62.8% · HIGH WIN 33.4% · GUESS 25.10 COLLECT 20.00",
             "HI/LOW, THE ROUND DEALT|LOW WIN 62.8%|HIGH WIN 33.4%|GUESS 25.10 COLLECT 20.00||" +
                 gaveUp);
+        Row("half won, half paid", offer + QList{Qt::Key_G, Qt::Key_K},
+            "GAVE UP 0.4181 · RED/BLACK WIN 49.0% · DOUBLE 14.96 · COLLECT 15.00",
+            "             WIN   TIE   DOUBLE     HALF|STANDARD   47.2%  5.7%    15.00    15.00|"
+            "RED/BLACK  49.0%     -    14.96    14.98|HI/LOW     72.9%     -    19.59        -|"
+            "COLLECT                   15.00|" +
+                gaveUp);
         Row("collected", offer + QList{Qt::Key_Space}, "GAVE UP 0.4181 × WAGER",
             "|||||" + session(1, 1, "4.18") + "100.00 % (10 / 10)");
         Row("drawn from less than the best", QList{Qt::Key_S, Qt::Key_Return},
