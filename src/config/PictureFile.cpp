@@ -49,8 +49,7 @@ QSize StoredSize(const QImageReader& reader) {
 QImage ReadAnyPicture(int fd, qint64 size) {
     LimitReaderMemory();
     QByteArray bytes = ReadAll(fd, size);
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
+    QBuffer buffer(&bytes); // the reader opens it
     QImageReader reader(&buffer);
     const QSize pictureSize = StoredSize(reader);
     if (qint64{pictureSize.width()} * pictureSize.height() > kMaxPicturePixels) {

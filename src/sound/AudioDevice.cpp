@@ -44,7 +44,7 @@ void CloseAudioDevice() {
     }
     // Never opened, the libraries are not loaded just to be told so.
     const MixerLibrary* mixer = deviceState == DeviceState::Closed ? nullptr : OpenMixerLibrary();
-    if (mixer != nullptr && mixer->WasInit(SDL_INIT_AUDIO) != 0) {
+    if (mixer != nullptr) { // SDL lets a subsystem that never started quit too
         mixer->QuitSubSystem(SDL_INIT_AUDIO);
     }
     deviceState = DeviceState::Closed;

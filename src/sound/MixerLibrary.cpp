@@ -21,7 +21,6 @@ std::optional<MixerLibrary> Load() {
     decltype(&SDL_SetHint) setHint = nullptr;
     const bool found = Find(library, "SDL_SetHint", setHint) &&
                        Find(library, "SDL_InitSubSystem", mixer.InitSubSystem) &&
-                       Find(library, "SDL_WasInit", mixer.WasInit) &&
                        Find(library, "SDL_QuitSubSystem", mixer.QuitSubSystem) &&
                        Find(library, "Mix_OpenAudio", mixer.OpenAudio) &&
                        Find(library, "Mix_CloseAudio", mixer.CloseAudio) &&

@@ -11,7 +11,6 @@ namespace basEffect {
 
 struct MixerLibrary {
     decltype(&SDL_InitSubSystem) InitSubSystem;
-    decltype(&SDL_WasInit) WasInit;
     decltype(&SDL_QuitSubSystem) QuitSubSystem;
     decltype(&Mix_OpenAudio) OpenAudio;
     decltype(&Mix_CloseAudio) CloseAudio;

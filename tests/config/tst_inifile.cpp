@@ -60,7 +60,10 @@ QStringList folderFlushes;
 
 extern "C" int fsync(int fd) {
     struct stat info {};
-    if (!watchedIni.empty() && ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+    struct stat folder {};
+    if (!watchedIni.empty() && ::fstat(fd, &info) == 0 &&
+        ::stat(fs::path(watchedIni).parent_path().c_str(), &folder) == 0 &&
+        info.st_ino == folder.st_ino) {
         const profile::ValueIndex values(ReadBytes(watchedIni));
         folderFlushes << QString::fromStdString(values.Find("COIN", "TOTAL"));
     }
