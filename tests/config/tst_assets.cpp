@@ -94,28 +94,27 @@ class TestAssets : public QObject {
         QVERIFY(offCentre.manhattanLength() <= 1);
         QCOMPARE_SNAPSHOT("wait", &wait); // its lines' faces, inks and gaps
         const QImage window = wait.grab().toImage();
-        const QImage bar = wait.lblWaitBar->grab().toImage();
-        const auto at = [](const QImage& image, double across, int y) {
-            return image.pixelColor(static_cast<int>(across * (image.width() - 1)), y).name();
+        const QImage trough = wait.lblWaitBar->grab().toImage();
+        const auto shade = [](const QImage& image, int x, int y) {
+            const QString c = image.pixelColor(x, y).name();
+            return c == "#004800" ? 'd' : c == "#008000" ? 'g' : c == "#ffff00" ? 'y' : '?';
         };
         const int w = window.width() - 1;
         const int h = window.height() - 1;
         QStringList edges{"", "", "", ""}; // left, right, top and bottom, from the edge in
         for (int in = 0; in < 9; ++in) {
-            const std::array<QPoint, 4> points{
-                {{in, h / 2}, {w - in, h / 2}, {w / 2, in}, {w / 2, h - in}}};
-            for (std::size_t side = 0; side < points.size(); ++side) {
-                const QString c = window.pixelColor(points[side]).name();
-                edges[side] += c == "#004800"   ? 'd'
-                               : c == "#008000" ? 'g'
-                               : c == "#ffff00" ? 'y'
-                                                : '?';
-            }
+            edges[0] += shade(window, in, h / 2);
+            edges[1] += shade(window, w - in, h / 2);
+            edges[2] += shade(window, w / 2, in);
+            edges[3] += shade(window, w / 2, h - in);
         }
         QCOMPARE(edges, QStringList(4, "ddddgggyg"));
-        QCOMPARE((QStringList{at(bar, 0, 0), at(bar, 0.25, bar.height() / 2),
-                              at(bar, 0.75, bar.height() / 2)}),
-                 (QStringList{"#004800", "#ffff00", "#004800"}));
+        QString bar; // its left edge and its top, from the edge in, then its empty half
+        for (int in = 0; in < 4; ++in) {
+            bar += shade(trough, in, trough.height() / 2);
+            bar += shade(trough, 10, in);
+        }
+        QCOMPARE(bar + shade(trough, trough.width() * 3 / 4, trough.height() / 2), "ddddyyyyd");
     }
 
     // Each default name fills its own slot, and a missing file empties one.

@@ -1,5 +1,4 @@
 #include "config/basIniProc.h"
-#include "log/CoinGraph.h"
 #include "log/basLog.h"
 #include "platform/ProgramFolder.h"
 #include "support/Columns.h"
@@ -121,24 +120,6 @@ class TestLog : public QObject {
         QCOMPARE(path.size(), std::size_t{2});
         QCOMPARE(QPointF(path[0].x, path[0].y), QPointF(0, 500));
         QTEST(QPointF(path[1].x, path[1].y), "point");
-    }
-
-    // The axis white and the line yellow on black, and no other colour.
-    void drawsTheLine() {
-        for (const int coins : {50, -120, 300}) {
-            basLog::AppendLog({1, coins, 1, 0, 1, 0});
-        }
-        CoinGraphBox box;
-        box.resize(400, 200);
-        basLog::DrawCoinGraph(&box);
-        const QImage drawn = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QSet<QRgb> colours;
-        for (int y = 0; y < drawn.height(); ++y) {
-            for (int x = 0; x < drawn.width(); ++x) {
-                colours << drawn.pixel(x, y);
-            }
-        }
-        QCOMPARE(colours, (QSet<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 255, 0)}));
     }
 };
 

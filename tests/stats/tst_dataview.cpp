@@ -13,6 +13,7 @@ class TestDataView : public GameFixture {
     Q_OBJECT
 
     int yields = 0;
+    int waited = 0;                            // ms, at the last wait of a fly-in
     std::function<void(frmDataView&)> onYield; // at each wait of a fly-in on the open screen
     QWidget screen;                            // 12000 x 9000 twips at 96 DPI, no frame
 
@@ -30,8 +31,9 @@ class TestDataView : public GameFixture {
   private slots:
     void initTestCase() {
         screen.resize(800, 600);
-        platform::SetYieldHook([this](int) {
+        platform::SetYieldHook([this](int ms) {
             ++yields;
+            waited = ms;
             auto* view = qobject_cast<frmDataView*>(QApplication::activeModalWidget());
             if (view && onYield) {
                 onYield(*view);
@@ -56,6 +58,7 @@ class TestDataView : public GameFixture {
                 QString("%1 %2 %3").arg(yields).arg(Look(view, {label}), Look(view, {label}, true)),
                 QString::number(steps) + " 3000,2500 #00ff00");
         }
+        QCOMPARE(waited, 5); // between steps, the same on every machine
     }
 
     // Ticks given one by one: the rows fly in onto their places, all dims, lights row
