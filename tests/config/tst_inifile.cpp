@@ -356,6 +356,7 @@ class TestIniFile : public QObject {
         Row("4-byte character kept whole", QByteArray("\xF4\x8F\xBF\xBFz"), QByteArray());
         Row("ANSI bytes", QByteArray("a\xA9\xA9z"), QByteArray("a\xA9"));
         Row("lead byte without its follower", QByteArray("a\xC3xz"), QByteArray("a\xC3"));
+        Row("character broken past the cut", QByteArray("a\xE2\x82xz"), QByteArray("a\xE2"));
     }
 
     void longValueIsCutAt1023Bytes() {
