@@ -37,11 +37,10 @@ struct StyleEntry {
 };
 
 // Menu entries left to right, as the keys G to L reach them.
-constexpr std::array<StyleEntry, 5> kStyleEntries{{{kStyleRedBlack, true},
-                                                   {kStyleRedBlack, false},
-                                                   {kStyleHighLow, false},
-                                                   {kStyleStandard, false},
-                                                   {kStyleStandard, true}}};
+constexpr std::array kStyleEntries{
+    StyleEntry{kStyleRedBlack, true}, StyleEntry{kStyleRedBlack, false},
+    StyleEntry{kStyleHighLow, false}, StyleEntry{kStyleStandard, false},
+    StyleEntry{kStyleStandard, true}};
 
 QString RuleText(std::int16_t style) {
     switch (style) {

@@ -171,6 +171,9 @@ class TestCoach : public GameFixture {
             "RED/BLACK  49.0%     -    14.96    14.98|HI/LOW     72.9%     -    19.59        -|"
             "COLLECT                   15.00|" +
                 gaveUp);
+        Row("turned on again in the next game",
+            offer + QList{Qt::Key_C, Qt::Key_Space, Qt::Key_S, Qt::Key_C},
+            "BEST 0.5925 · YOURS 0.2029", "|||||" + session(1, 1, "4.18") + "50.00 % (10 / 20)");
         Row("collected", offer + QList{Qt::Key_Space}, "GAVE UP 0.4181 × WAGER",
             "|||||" + session(1, 1, "4.18") + "100.00 % (10 / 10)");
         Row("drawn from less than the best", QList{Qt::Key_S, Qt::Key_Return},
