@@ -179,7 +179,7 @@ class TestDouble : public GameFixture {
             QVERIFY(
                 seen.contains(QString::fromStdString(basPokerProc::HandName(std::int16_t(hand)))));
         }
-        QCOMPARE(form->lbl1Win[0]->text(), QString("500")); // the pay table is back
+        QCOMPARE(timeline.count("Pause 1000"), hand >= 0 ? 1 : 0); // a second for the bonus
         onEvents = nullptr;
         ReachOffer(kTwoPair); // the style is kept, and HALF DOUBLE is off with it
         QCOMPARE(Buttons(), QString("COLLECT, DUAL/DOUBLE"));
