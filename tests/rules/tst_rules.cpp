@@ -166,6 +166,7 @@ class TestRules : public QObject {
         }
         QCOMPARE(hands, 2869685);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+        QVERIFY(HandName(-1).empty() && HandName(kHandCount).empty()); // no hand, no name
     }
 };
 
