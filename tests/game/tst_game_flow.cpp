@@ -76,7 +76,6 @@ class TestGameFlow : public GameFixture {
         QCOMPARE(Heard(rate * wager >= 60 ? "WIN2" : "WIN1"), 1);
         QCOMPARE(State(), QString("state 2, win %1, coins %2").arg(payout).arg(50 - wager));
         QCOMPARE(basIniProc::lngPlayData[row], wager == 1 ? 100000000 : 1);
-        QCOMPARE(BackColor(form->lbl1Win[row]), tablecolor::kRed);
         QCOMPARE(Texts({form->lblResult, form->lblMsg, form->lbl1Win[row], form->lblWinCoinTitle,
                         form->lblWinCoin, form->lblDoubleCollect, form->lblTryYourLuck}),
                  (QStringList{name, "ＤＯＵＢＬＥ／ＣＯＬＬＥＣＴ", payout, name, payout, payout,
