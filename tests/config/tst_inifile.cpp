@@ -330,10 +330,9 @@ class TestIniFile : public QObject {
         const auto save = [this] { return Write("COIN", "TOTAL", "1234"); }; // grows the file
         const std::string folder = dir_->path().toStdString();
         if (obstacle == "full disk") { // a first start's file too
-            const std::string fresh = dir_->filePath("new.ini").toStdString();
             QVERIFY(!testsupport::WithFileSizeLimit(64, save) &&
                     !testsupport::WithFileSizeLimit(
-                        64, [&] { return profile::CreateWholeFile(fresh, tail + tail); }));
+                        64, [&] { return profile::CreateWholeFile(Ini() + "2", tail + tail); }));
         } else if (obstacle == "no input") {
             const int input = ::dup(0);
             ::close(0);

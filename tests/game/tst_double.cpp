@@ -98,10 +98,9 @@ class TestDouble : public GameFixture {
         QCOMPARE(tables.contains(tablecolor::kWhite.name()), State().contains("win 100"));
         const bool won = State() != "state 0, win 0, coins 40";
         QCOMPARE(Heard("WIN1") + Heard("WIN2"), won ? choices.size() : 0);
-        const bool offered = highLow ? Status() == 3 : won;
-        QCOMPARE(Buttons(), !offered  ? "MAX BET, 1 BET, REP BET"
-                            : highLow ? "COLLECT"
-                                      : "COLLECT, HALF DOUBLE, DUAL/DOUBLE");
+        QCOMPARE(Buttons(), !(highLow ? Status() == 3 : won) ? "MAX BET, 1 BET, REP BET"
+                            : highLow                        ? "COLLECT"
+                                                             : "COLLECT, HALF DOUBLE, DUAL/DOUBLE");
     }
 
     // A tie deals the dealer a new card for the same stake, not as another double-up.

@@ -98,13 +98,15 @@ class TestGameFlow : public GameFixture {
         LooksAsRecorded("next bet");
     }
 
-    // A card on the table or thrown away in this hand is drawn again.
+    // A card on the table or thrown away is drawn again; a hold key before the deal holds nothing.
     void usedCardsAreDrawnAgain() {
+        Press(Qt::Key_G);
         DealWithMaxBet(kNothing);
         Press({Qt::Key_H, Qt::Key_J, Qt::Key_K, Qt::Key_L});
         Deal({kNothing[1], kNothing[0], C(4, 0)});
         Press(Qt::Key_Return);
         QCOMPARE(Table()[0], Face(C(4, 0)));
+        QCOMPARE(Heard("HOLD"), 4);
     }
 
     // A real pause first paints what the game just set, then sleeps.

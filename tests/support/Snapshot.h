@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QApplication>
 #include <QComboBox>
 #include <QCryptographicHash>
 #include <QFile>
